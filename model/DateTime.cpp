@@ -1,0 +1,59 @@
+#include "DateTime.h"
+
+#include <QTime>
+
+#include <cmath>
+
+namespace {
+constexpr qint64 MsecsPerDay = 24LL * 60 * 60 * 1000;
+}
+
+DateTime DateTime::fromDate(const QDate &date)
+{
+    if (!date.isValid())
+        return DateTime();
+    return DateTime(double(epoch().daysTo(date)));
+}
+
+DateTime DateTime::fromDateTime(const QDateTime &dateTime)
+{
+    if (!dateTime.isValid())
+        return DateTime();
+    const double day = double(epoch().daysTo(dateTime.date()));
+    const double fraction = double(dateTime.time().msecsSinceStartOfDay()) / double(MsecsPerDay);
+    // Before the epoch the fraction counts away from zero, as in OLE dates.
+    return DateTime(day < 0 ? day - fraction : day + fraction);
+}
+
+DateTime DateTime::today()
+{
+    return fromDate(QDate::currentDate());
+}
+
+DateTime DateTime::now()
+{
+    return fromDateTime(QDateTime::currentDateTime());
+}
+
+QDate DateTime::date() const
+{
+    return epoch().addDays(qint64(std::trunc(m_days)));
+}
+
+QDateTime DateTime::toDateTime() const
+{
+    const double whole = std::trunc(m_days);
+    const double fraction = std::fabs(m_days - whole);
+    qint64 msecs = qint64(std::llround(fraction * double(MsecsPerDay)));
+    qint64 day = qint64(whole);
+    if (msecs >= MsecsPerDay) { // rounding reached midnight
+        msecs -= MsecsPerDay;
+        day += m_days < 0 ? -1 : 1;
+    }
+    return QDateTime(epoch().addDays(day), QTime::fromMSecsSinceStartOfDay(int(msecs)));
+}
+
+QString DateTime::toShortDateString() const
+{
+    return date().toString(QStringLiteral("dd/MM/yyyy"));
+}

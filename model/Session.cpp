@@ -1,0 +1,19 @@
+#include "Session.h"
+
+TAssociacao *AssociacaoAtual = nullptr;
+TAssociado *AssociadoAtual = nullptr;
+TUsuarioLogado UsuarioLogado;
+
+void CriaGlobais()
+{
+    AssociacaoAtual = new TAssociacao;
+    AssociadoAtual = new TAssociado;
+}
+
+void LiberaGlobais()
+{
+    delete AssociacaoAtual;
+    AssociacaoAtual = nullptr;
+    delete AssociadoAtual;
+    AssociadoAtual = nullptr;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class DataSet;
+
+// An account inside a group; id_pai is the group's key.
+class TConta
+{
+public:
+    qint32 id() const { return Fid; }
+    void setId(qint32 value) { Fid = value; }
+    const QString &descricao() const { return Fdescricao; }
+    void setDescricao(const QString &value) { Fdescricao = value; }
+    qint32 id_pai() const { return Fid_pai; }
+    void setId_pai(qint32 value) { Fid_pai = value; }
+
+    void LerDataset(const DataSet &DS);
+    void GravaDataset(DataSet &DS) const;
+
+private:
+    qint32 Fid = 0;
+    QString Fdescricao;
+    qint32 Fid_pai = 0;
+};
