@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// A named connection definition: an ini file section with Database, Server,
+// Port, User_Name, Password and CharacterSet. An empty Server means the
+// embedded engine on a local database file.
+struct ConnectionSettings
+{
+    QString database;
+    QString server;
+    int port = 0;
+    QString userName = QStringLiteral("SYSDBA");
+    QString password;
+    QString characterSet = QStringLiteral("UTF8");
+
+    bool isEmbedded() const { return server.isEmpty(); }
+
+    // The string the client library attaches to.
+    QString attachString() const;
+
+    // The file that holds the definitions: ULMORA_CONNECTION_DEFS, else
+    // connections.ini beside the executable.
+    static QString definitionsFile();
+
+    // Reads the definition `name` from definitionsFile(); throws FbError
+    // naming the file when the file or the section is missing.
+    static ConnectionSettings load(const QString &name = QStringLiteral("Ulmora"));
+    static ConnectionSettings load(const QString &file, const QString &name);
+};

@@ -1,0 +1,70 @@
+#include "FbConnection.h"
+
+#include "FbApi.h"
+
+#include <ibase.h>
+
+using namespace Firebird;
+
+FbConnection::FbConnection(ConnectionSettings settings) : m_settings(std::move(settings))
+{
+    attach();
+}
+
+FbConnection::~FbConnection()
+{
+    detach();
+}
+
+void FbConnection::attach()
+{
+    fb::Status status;
+    IXpbBuilder *dpb = nullptr;
+    try {
+        dpb = fb::util()->getXpbBuilder(&status, IXpbBuilder::DPB, nullptr, 0);
+        dpb->insertString(&status, isc_dpb_user_name, m_settings.userName.toUtf8().constData());
+        if (!m_settings.password.isEmpty())
+            dpb->insertString(&status, isc_dpb_password, m_settings.password.toUtf8().constData());
+        dpb->insertString(&status, isc_dpb_lc_ctype, m_settings.characterSet.toUtf8().constData());
+        IProvider *provider = fb::master()->getDispatcher();
+        const QByteArray target = m_settings.attachString().toUtf8();
+        try {
+            m_attachment = provider->attachDatabase(&status, target.constData(),
+                                                    dpb->getBufferLength(&status), dpb->getBuffer(&status));
+        } catch (...) {
+            provider->release();
+            throw;
+        }
+        provider->release();
+        dpb->dispose();
+        dpb = nullptr;
+        ++m_generation;
+    } catch (const FbException &e) {
+        if (dpb)
+            dpb->dispose();
+        FbError error = fb::toError(e.getStatus());
+        throw FbError(QStringLiteral("Não foi possível abrir o banco de dados %1: %2")
+                          .arg(m_settings.attachString(), error.message()),
+                      error.sqlCode(), error.errorCodes());
+    }
+}
+
+void FbConnection::detach()
+{
+    if (!m_attachment)
+        return;
+    fb::Status status;
+    try {
+        m_attachment->detach(&status);
+    } catch (const FbException &) {
+        // A dead attachment can't detach cleanly; releasing it is enough.
+        m_attachment->release();
+    }
+    m_attachment = nullptr;
+}
+
+void FbConnection::reconnect()
+{
+    detach();
+    attach();
+}

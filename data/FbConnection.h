@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ConnectionSettings.h"
+
+namespace Firebird {
+class IAttachment;
+}
+
+// One attachment to the database described by a connection definition.
+class FbConnection
+{
+public:
+    // Attaches at once; throws FbError when the database can't be reached.
+    explicit FbConnection(ConnectionSettings settings);
+    ~FbConnection();
+    FbConnection(const FbConnection &) = delete;
+    FbConnection &operator=(const FbConnection &) = delete;
+
+    const ConnectionSettings &settings() const { return m_settings; }
+    Firebird::IAttachment *attachment() const { return m_attachment; }
+
+    // Drops the attachment (ignoring errors of a dead one) and attaches
+    // again. Statements prepared on the old attachment prepare anew.
+    void reconnect();
+    quint64 generation() const { return m_generation; }
+
+private:
+    void attach();
+    void detach();
+
+    ConnectionSettings m_settings;
+    Firebird::IAttachment *m_attachment = nullptr;
+    quint64 m_generation = 0;
+};

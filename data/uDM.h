@@ -1,0 +1,141 @@
+#pragma once
+
+#include "ConnectionSettings.h"
+#include "DateTime.h"
+#include "Selectors.h"
+
+#include <QString>
+
+#include <memory>
+
+class FbConnection;
+class FbStatement;
+class TAssociado;
+class TUsuarios;
+class TParceiro;
+class TContaGrupo;
+class TConta;
+class TAcdPagamento;
+class TAcdBaixaPag;
+class TListaUsuarios;
+class TListaCidade;
+class TListaParceiro;
+class TListaNegativa;
+class TListaConsNegativa;
+class TListaContaGrupo;
+class TListaConta;
+class TListaFormaPagto;
+class TListaAcdPagamento;
+class TListaAcdBaixaPag;
+class TListaDRE;
+
+// The data-access module: the only place that talks to the database. It owns
+// the connection and one statement object per statement of the system.
+//
+// Readers (Le...) let database errors escape to the caller; every other
+// operation reports a failure itself, as an error message made of its prefix
+// and the database's text, and answers false or an empty list holder.
+// Whatever an operation returns belongs to the caller.
+class TDM
+{
+public:
+    // Opens the connection definition "Ulmora" (see ConnectionSettings).
+    TDM();
+    explicit TDM(const ConnectionSettings &settings);
+    ~TDM();
+    TDM(const TDM &) = delete;
+    TDM &operator=(const TDM &) = delete;
+
+    FbConnection &connection() const { return *UlmoraConnection; }
+
+    // Register readers.
+    bool LeAssociacao(const QString &sCNPJ);
+    bool LeAssociadoCNPJ(const QString &sCNPJ);
+    std::unique_ptr<TAssociado> LeAssociadoID(qint32 iACD);
+    std::unique_ptr<TListaUsuarios> LeUsuario(qint32 iACD);
+    std::unique_ptr<TListaUsuarios> LeUsuarioASS(qint32 iASS);
+
+    // Register writes.
+    bool IUAssociado(TAssociado &Obj);
+    bool IUAcdFones(const TAssociado &Obj);
+    bool IUAcdUsuarios(const TUsuarios &Obj);
+    bool IUUsuariosASS(const TUsuarios &Obj);
+    bool ExcluirAssociado(qint32 iACD);
+
+    // Searches.
+    std::unique_ptr<TListaParceiro> PesqAssociado(TTipoPesqParceiro TipoPesquisa, const QString &sTexto);
+    std::unique_ptr<TListaCidade> PesqCidade(TTipoPesqCidade Tipo, const QString &Texto);
+    std::unique_ptr<TListaParceiro> PesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
+                                                 TTipoParceiro TipoParceiro, const QString &sTexto);
+
+    // Accounts, entries and result statements.
+    std::unique_ptr<TListaContaGrupo> LeContaGrupo(qint32 iACD);
+    std::unique_ptr<TListaConta> LeConta(qint32 iACD);
+    std::unique_ptr<TListaFormaPagto> LeFormaPagto();
+    std::unique_ptr<TListaAcdPagamento> PesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData,
+                                                      DateTime DtIn, DateTime DtFi, qint32 iGrupo, qint32 iConta,
+                                                      const QString &sNomeParceiro, const QString &sDescricao);
+    bool IUContaGrupo(const TContaGrupo &Obj);
+    bool IUConta(const TConta &Obj);
+    bool IUacdPagamento(const TAcdPagamento &Obj);
+    bool AcdBaixaPag(const TListaAcdBaixaPag &Obj);
+    bool AcdEstornaPag(const TAcdBaixaPag &Obj);
+    bool ExcluirContaGrupo(qint32 iGRP);
+    bool ExcluirConta(qint32 iCON);
+    bool ExcluirPagamento(qint32 iPAG);
+    std::unique_ptr<TListaDRE> ConsDREop(qint32 iACD, DateTime dtIn, DateTime dtFi);
+    std::unique_ptr<TListaDRE> ConsDREfi(qint32 iACD, DateTime dtIn, DateTime dtFi);
+
+    // Partners and the negative list.
+    std::unique_ptr<TParceiro> LeParceiro(qint32 iPAR);
+    std::unique_ptr<TListaNegativa> PesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi,
+                                                  qint32 iACD);
+    bool IUParceiro(TParceiro &Obj);
+    bool IUParcFones(const TParceiro &Obj);
+    bool ExcluirParceiro(qint32 iPAR);
+    bool InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qint32 iACD);
+    bool Positivar(qint32 iPNG, const QString &sMotivo);
+    std::unique_ptr<TListaConsNegativa> ConsNegativado(qint32 iPAR);
+
+private:
+    void DataModuleCreate();
+    void DataModuleDestroy();
+
+    // Each area of the module creates its own statements.
+    void createRegistryStatements();
+    void createWriteStatements();
+    void createSearchStatements();
+    void createFinanceStatements();
+    void createPartnerStatements();
+
+    // Shows prefix + the database's message as an error and answers false
+    // when `body` raises a database error.
+    template <typename F>
+    bool reported(const QString &prefix, F &&body);
+
+    std::unique_ptr<FbStatement> statement(const QString &sql = QString());
+
+    std::unique_ptr<FbConnection> UlmoraConnection;
+
+    // Registry readers and writes.
+    std::unique_ptr<FbStatement> FDPesAssociacao, FDPesAssFones;
+    std::unique_ptr<FbStatement> FDPesAssociado, FDPesAcdFones, FDPesAcdUsu, FDPesAssUsu;
+    std::unique_ptr<FbStatement> FDiuAssociado, FDiuAcdFones, FDdelAcdFones, FDiuAcdUsuarios, FDiuUsuariosASS;
+    std::unique_ptr<FbStatement> FDDelAssociado, FDdvs;
+
+    // Searches (text built at run time).
+    std::unique_ptr<FbStatement> FDPesqAssociado, FDPesqCidade, FDPesqParceiro;
+
+    // Finance.
+    std::unique_ptr<FbStatement> FDPesContaGrupo, FDPesConta, FDPesFPagto, FDPesAcdPagamento;
+    std::unique_ptr<FbStatement> FDiuContaGrupo, FDiuConta, FDiuAcdPag;
+    std::unique_ptr<FbStatement> FDBaixaPag, FDEstornaPag, FDDelContaGrupo, FDDelConta, FDDelAcdPag;
+    std::unique_ptr<FbStatement> FDDREop, FDDREfi;
+
+    // Partners and the negative list.
+    std::unique_ptr<FbStatement> FDPesParceiro, FDPesParFones, FDiuParceiro, FDiuParFones, FDdelParFones;
+    std::unique_ptr<FbStatement> FDDelParceiro, FDPesNegativas, FDInsertNeg, FDPositivar, FDConsNeg;
+};
+
+// The one data-access module of the running program.
+extern TDM *DM;

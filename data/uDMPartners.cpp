@@ -1,0 +1,7 @@
+#include "uDM.h"
+
+#include "FbStatement.h"
+
+void TDM::createPartnerStatements()
+{
+}
