@@ -39,14 +39,14 @@ QString TestDatabase::sourceFile(const QString &relative)
 bool TestDatabase::run(const QString &sql)
 {
     return isql({QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-user"), QStringLiteral("SYSDBA"),
-                 m_path},
+                 QStringLiteral("-ch"), QStringLiteral("UTF8"), m_path},
                 (sql + QStringLiteral("\ncommit;\n")).toUtf8());
 }
 
 bool TestDatabase::runFile(const QString &file)
 {
     return isql({QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-user"), QStringLiteral("SYSDBA"),
-                 QStringLiteral("-i"), file, m_path});
+                 QStringLiteral("-ch"), QStringLiteral("UTF8"), QStringLiteral("-i"), file, m_path});
 }
 
 bool TestDatabase::isql(const QStringList &arguments, const QByteArray &input)
