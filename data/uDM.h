@@ -85,6 +85,10 @@ public:
     bool ExcluirPagamento(qint32 iPAG);
     std::unique_ptr<TListaDRE> ConsDREop(qint32 iACD, DateTime dtIn, DateTime dtFi);
     std::unique_ptr<TListaDRE> ConsDREfi(qint32 iACD, DateTime dtIn, DateTime dtFi);
+    // The text PesqPagamento opens.
+    static QString textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData, DateTime DtIn, DateTime DtFi,
+                                      qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro,
+                                      const QString &sDescricao);
 
     // Partners and the negative list.
     std::unique_ptr<TParceiro> LeParceiro(qint32 iPAR);
@@ -96,6 +100,8 @@ public:
     bool InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qint32 iACD);
     bool Positivar(qint32 iPNG, const QString &sMotivo);
     std::unique_ptr<TListaConsNegativa> ConsNegativado(qint32 iPAR);
+    // The text PesqNegativas opens.
+    static QString textoPesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi, qint32 iACD);
 
 private:
     void DataModuleCreate();
