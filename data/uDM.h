@@ -67,6 +67,11 @@ public:
     std::unique_ptr<TListaCidade> PesqCidade(TTipoPesqCidade Tipo, const QString &Texto);
     std::unique_ptr<TListaParceiro> PesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
                                                  TTipoParceiro TipoParceiro, const QString &sTexto);
+    // The texts the searches open; the session keys they read are arguments here.
+    static QString textoPesqAssociado(qint32 iASS, TTipoPesqParceiro TipoPesquisa, const QString &sTexto);
+    static QString textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto);
+    static QString textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
+                                     TTipoParceiro TipoParceiro, qint32 iACD, const QString &sTexto);
 
     // Accounts, entries and result statements.
     std::unique_ptr<TListaContaGrupo> LeContaGrupo(qint32 iACD);
