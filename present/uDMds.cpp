@@ -1,0 +1,222 @@
+#include "uDMds.h"
+
+#include "Feedback.h"
+#include "TAssociado.h"
+#include "TListaCidade.h"
+#include "TListaParceiro.h"
+#include "TListaUsuarios.h"
+#include "Trim.h"
+#include "uDM.h"
+
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
+
+TDMds *DMds = nullptr;
+
+namespace {
+
+using Column = MemTable::Column;
+
+MemTable *lookupTable(int descriptionWidth, QObject *parent)
+{
+    return new MemTable({Column::text(u"ID"_s, 1), Column::text(u"DESCRICAO"_s, descriptionWidth)}, parent);
+}
+
+} // namespace
+
+TDMds::TDMds(QObject *parent)
+    : QObject(parent),
+      cdsPesUsuario(new MemTable({Column::integer(u"USU_I_COD"_s, true), Column::text(u"USU_A_NOM"_s, 100),
+                                  Column::text(u"USU_A_USU"_s, 30), Column::text(u"USU_A_SEN"_s, 100),
+                                  Column::text(u"USU_A_ABL"_s, 1), Column::integer(u"ASS_I_COD"_s),
+                                  Column::text(u"USU_A_MST"_s, 1)},
+                                 this)),
+      cdsPesqAssociado(new MemTable({Column::integer(u"ACD_I_COD"_s, true), Column::text(u"ACD_A_CNPJ"_s, 14),
+                                     Column::text(u"ACD_A_NOM"_s, 100), Column::text(u"ACD_A_LGR"_s, 100),
+                                     Column::text(u"ACD_A_NUM"_s, 20), Column::text(u"ACD_A_BRR"_s, 100),
+                                     Column::text(u"ACD_A_ABL"_s, 1)},
+                                    this)),
+      cdsCadAssociado(new MemTable(
+          {Column::integer(u"ACD_I_COD"_s, true), Column::text(u"ACD_A_CNPJ"_s, 14),
+           Column::text(u"ACD_A_IE"_s, 20), Column::text(u"ACD_A_NOM"_s, 100), Column::text(u"ACD_A_LGR"_s, 100),
+           Column::text(u"ACD_A_NUM"_s, 20), Column::text(u"ACD_A_CPL"_s, 100), Column::text(u"ACD_A_BRR"_s, 100),
+           Column::text(u"ACD_A_CEP"_s, 10), Column::text(u"CID_A_COD"_s, 7), Column::text(u"CID_A_DSC"_s, 50),
+           Column::text(u"CID_A_UF"_s, 2), Column::text(u"ACD_A_MAIL"_s, 100), Column::integer(u"ASS_I_COD"_s),
+           Column::text(u"ACD_A_ABL"_s, 1), Column::text(u"ACD_A_PCT1"_s, 1), Column::text(u"ACD_A_PCT2"_s, 1),
+           Column::dateTime(u"ACD_D_CAD"_s), Column::integer(u"USU_I_COD"_s), Column::text(u"USU_A_NOM"_s, 100),
+           Column::text(u"ASS_A_CNPJ"_s, 14)},
+          this)),
+      cdsCadFoneAcd(new MemTable({Column::integer(u"ACC_I_COD"_s, true), Column::text(u"ACC_A_CON"_s, 40),
+                                  Column::text(u"ACC_A_DDD"_s, 2), Column::text(u"ACC_A_FON"_s, 15),
+                                  Column::integer(u"ACD_I_COD"_s), Column::boolean(u"Excluir"_s)},
+                                 this)),
+      cdsPesqCidade(new MemTable(
+          {Column::text(u"CID_A_COD"_s, 7), Column::text(u"CID_A_DSC"_s, 50), Column::text(u"CID_A_UF"_s, 2)}, this)),
+      cdsTipoPessoa(lookupTable(10, this)),
+      cdsAtivo(lookupTable(3, this)),
+      cdsTipoGrp(lookupTable(20, this)),
+      cdsTipoCad(lookupTable(20, this))
+{
+    cdsCadFoneAcd->setAfterInsert([this](MemTable &table) { cdsCadFoneAcdAfterInsert(table); });
+    cdsCadFoneAcd->setBeforePost([this](MemTable &table) { cdsCadFoneAcdBeforePost(table); });
+    cdsCadFoneAcd->setBeforeDelete([this](MemTable &table) { return cdsCadFoneAcdBeforeDelete(table); });
+    DataModuleCreate();
+}
+
+TDMds::~TDMds() = default;
+
+void TDMds::DataModuleCreate()
+{
+    PopulaListasFixas();
+    bEdicaoFones = true;
+}
+
+void TDMds::PopulaListasFixas()
+{
+    struct Item
+    {
+        QString id, descricao;
+    };
+    const auto fill = [](MemTable *table, std::initializer_list<Item> items) {
+        table->empty();
+        for (const Item &item : items) {
+            table->append();
+            table->setText(u"ID", item.id);
+            table->setText(u"DESCRICAO", item.descricao);
+            table->post();
+        }
+    };
+    fill(cdsTipoPessoa, {{u"F"_s, u"FÍSICO"_s}, {u"J"_s, u"JURÍDICO"_s}});
+    fill(cdsAtivo, {{u"S"_s, u"SIM"_s}, {u"N"_s, u"NÃO"_s}});
+    fill(cdsTipoGrp, {{u"C"_s, u"Créditar"_s}, {u"D"_s, u"Debitar"_s}});
+    fill(cdsTipoCad, {{u"C"_s, u"CLIENTE"_s}, {u"F"_s, u"FORNECEDOR"_s}});
+}
+
+void TDMds::PopulacdsPesUsuario(const TListaUsuarios &obj)
+{
+    MemTable::BulkLoad bulk(*cdsPesUsuario);
+    cdsPesUsuario->empty();
+    for (const auto &usuario : obj.Lista()) {
+        cdsPesUsuario->append();
+        usuario->GravaAssDataset(*cdsPesUsuario);
+        cdsPesUsuario->post();
+    }
+    cdsPesUsuario->first();
+}
+
+void TDMds::PopulacdsPesqAssociado(const TListaParceiro &obj)
+{
+    MemTable::BulkLoad bulk(*cdsPesqAssociado);
+    cdsPesqAssociado->empty();
+    for (const auto &associado : obj.Lista()) {
+        cdsPesqAssociado->append();
+        associado->GravaAcdDataset(*cdsPesqAssociado);
+        cdsPesqAssociado->post();
+    }
+    cdsPesqAssociado->first();
+}
+
+void TDMds::PopulacdsPesqCidade(const TListaCidade &obj)
+{
+    MemTable::BulkLoad bulk(*cdsPesqCidade);
+    cdsPesqCidade->empty();
+    for (const auto &cidade : obj.lista()) {
+        cdsPesqCidade->append();
+        cdsPesqCidade->setText(u"CID_A_COD", cidade->ibge());
+        cdsPesqCidade->setText(u"CID_A_DSC", cidade->cidade());
+        cdsPesqCidade->setText(u"CID_A_UF", cidade->uf());
+        cdsPesqCidade->post();
+    }
+    cdsPesqCidade->first();
+}
+
+void TDMds::PopulacdsCadAssociado(const TAssociado &obj)
+{
+    MemTable::BulkLoad bulk(*cdsCadAssociado);
+    cdsCadAssociado->empty();
+    cdsCadAssociado->append();
+    obj.GravaDataset(*cdsCadAssociado);
+    cdsCadAssociado->post();
+}
+
+void TDMds::PopulacdsCadFoneAcd(const TAssociado &obj)
+{
+    MemTable::BulkLoad bulk(*cdsCadFoneAcd);
+    bEdicaoFones = false;
+    // Back on also after a failed copy: left off, every contact typed in the
+    // editor afterwards would fail its post for lack of a key.
+    const auto restore = qScopeGuard([this] { bEdicaoFones = true; });
+    cdsCadFoneAcd->empty();
+    for (const auto &fone : obj.fones()) {
+        cdsCadFoneAcd->append();
+        fone->GravaAcdDataset(*cdsCadFoneAcd);
+        cdsCadFoneAcd->post();
+    }
+}
+
+std::unique_ptr<TUsuarios> TDMds::PopulaObjUsuario()
+{
+    auto usuario = std::make_unique<TUsuarios>();
+    usuario->LerAssDataset(*cdsPesUsuario);
+    return usuario;
+}
+
+std::unique_ptr<TAssociado> TDMds::PopulaObjAssociado()
+{
+    if (cdsCadAssociado->isEditing())
+        cdsCadAssociado->post();
+    auto associado = std::make_unique<TAssociado>();
+    associado->LerDataset(*cdsCadAssociado);
+    // Every row, marked ones included: the write of the contacts deletes,
+    // updates or inserts each by its key and mark.
+    cdsCadFoneAcd->first();
+    while (!cdsCadFoneAcd->eof()) {
+        auto fone = std::make_unique<TFones>();
+        fone->LerAcdDataset(*cdsCadFoneAcd);
+        associado->fones().append(std::move(fone));
+        cdsCadFoneAcd->next();
+    }
+    return associado;
+}
+
+bool TDMds::BuscaDoc(const QString &sDoc, qint32 &id_par, bool bMostaMensagem)
+{
+    bool found = false;
+    // The search matches by containment; only the whole document counts.
+    const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tpDocumento, Trim(sDoc));
+    if (lista) {
+        for (const auto &associado : lista->Lista()) {
+            if (associado->documento() == sDoc) {
+                id_par = associado->id();
+                found = true;
+                break;
+            }
+        }
+    }
+    if (!found && bMostaMensagem)
+        Feedback::current().showMessage(Feedback::Kind::Information, u"Associado não localizado."_s);
+    return found;
+}
+
+void TDMds::cdsCadFoneAcdAfterInsert(MemTable &DataSet)
+{
+    DataSet.setBoolean(u"Excluir", false);
+}
+
+void TDMds::cdsCadFoneAcdBeforePost(MemTable &DataSet)
+{
+    if (bEdicaoFones && DataSet.state() == MemTable::State::Insert)
+        DataSet.setInteger(u"ACC_I_COD", 0);
+}
+
+bool TDMds::cdsCadFoneAcdBeforeDelete(MemTable &DataSet)
+{
+    if (DataSet.integer(u"ACC_I_COD") <= 0)
+        return true; // never stored: simply removed
+    if (!DataSet.isEditing())
+        DataSet.edit();
+    DataSet.setBoolean(u"Excluir", true);
+    DataSet.post();
+    return false;
+}
