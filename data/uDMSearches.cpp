@@ -1,10 +1,134 @@
 #include "uDM.h"
 
 #include "FbStatement.h"
+#include "Session.h"
+#include "SqlText.h"
+#include "TListaCidade.h"
+#include "TListaParceiro.h"
+#include "Trim.h"
+#include "uDMSearchFrame.h"
+
+using namespace Qt::StringLiterals;
 
 void TDM::createSearchStatements()
 {
+    // Their whole text is built before each opening.
     FDPesqAssociado = statement();
     FDPesqCidade = statement();
     FDPesqParceiro = statement();
+}
+
+namespace {
+
+// The condition on the column the typed text is matched against, for the
+// member search (prefix "a.acd_a_") or the partner search ("p.par_a_"). The
+// text is trimmed and enters only as a quoted pattern.
+QString textCondition(QStringView alias, QStringView documentColumn, TTipoPesqParceiro tipo, const QString &texto)
+{
+    QString column;
+    switch (tipo) {
+    case tpNome:
+        column = u"nom"_s;
+        break;
+    case tpDocumento:
+        column = documentColumn.toString();
+        break;
+    case tpEndereco:
+        column = u"lgr"_s;
+        break;
+    case tpBairro:
+        column = u"brr"_s;
+        break;
+    }
+    if (column.isEmpty())
+        return QString();
+    return u"and ("_s + alias + column + u" like "_s + SqlText::containing(Trim(texto)) + u") "_s;
+}
+
+} // namespace
+
+QString TDM::textoPesqAssociado(qint32 iASS, TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
+{
+    return u"select a.acd_i_cod, a.acd_a_cnpj, a.acd_a_nom, a.acd_a_lgr, a.acd_a_num, a.acd_a_brr, a.acd_a_abl "
+           u"from associado a where (a.ass_i_cod = "_s +
+           QString::number(iASS) + u") "_s + textCondition(u"a.acd_a_", u"cnpj", TipoPesquisa, sTexto) +
+           u"order by a.acd_a_nom"_s;
+}
+
+QString TDM::textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto)
+{
+    QString sql = u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c "_s;
+    switch (Tipo) {
+    case tpIbge:
+        sql += u"where (c.cid_a_cod = "_s + SqlText::quoted(Trim(Texto)) + u") "_s;
+        break;
+    case tpCidade:
+        sql += u"where (c.cid_a_dsc like "_s + SqlText::containing(Trim(Texto)) + u") "_s;
+        break;
+    }
+    return sql;
+}
+
+QString TDM::textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa, TTipoParceiro TipoParceiro,
+                               qint32 iACD, const QString &sTexto)
+{
+    QString sql = u"select p.par_i_cod, p.par_a_cnpj_cpf, p.par_a_nom, p.par_a_lgr, p.par_a_num, p.par_a_brr, "
+                  u"p.par_a_tip from parceiro p "_s;
+    switch (TipoCadastro) {
+    case tpMeus:
+        sql += u"where (p.acd_i_cod = "_s + QString::number(iACD) + u") "_s;
+        break;
+    case tpTodosCad:
+        sql += u"where (p.acd_i_cod > 0) "_s;
+        break;
+    }
+    switch (TipoParceiro) {
+    case tpCliente:
+        sql += u"and (p.par_a_tip = 'C') "_s;
+        break;
+    case tpFornecedor:
+        sql += u"and (p.par_a_tip = 'F') "_s;
+        break;
+    case tpTodosParc:
+        break;
+    }
+    sql += textCondition(u"p.par_a_", u"cnpj_cpf", TipoPesquisa, sTexto);
+    sql += u"order by p.par_a_nom"_s;
+    return sql;
+}
+
+std::unique_ptr<TListaParceiro> TDM::PesqAssociado(TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
+{
+    return runSearch<TListaParceiro>(
+        *FDPesqAssociado, u"PesqAssociado: "_s, textoPesqAssociado(AssociacaoAtual->id(), TipoPesquisa, sTexto),
+        [](TListaParceiro &holder, const DataSet &row) {
+            auto item = std::make_unique<TPesqParceiro>();
+            item->LerAcdDataset(row);
+            holder.Lista().append(std::move(item));
+        });
+}
+
+std::unique_ptr<TListaCidade> TDM::PesqCidade(TTipoPesqCidade Tipo, const QString &Texto)
+{
+    return runSearch<TListaCidade>(*FDPesqCidade, u"PesqCidade: "_s, textoPesqCidade(Tipo, Texto),
+                                   [](TListaCidade &holder, const DataSet &row) {
+                                       auto city = std::make_unique<TCidade>();
+                                       city->setIbge(row.text(u"cid_a_cod"));
+                                       city->setCidade(row.text(u"cid_a_dsc"));
+                                       city->setUf(row.text(u"cid_a_uf"));
+                                       holder.lista().append(std::move(city));
+                                   });
+}
+
+std::unique_ptr<TListaParceiro> TDM::PesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
+                                                  TTipoParceiro TipoParceiro, const QString &sTexto)
+{
+    return runSearch<TListaParceiro>(
+        *FDPesqParceiro, u"PesqParceiro: "_s,
+        textoPesqParceiro(TipoCadastro, TipoPesquisa, TipoParceiro, AssociadoAtual->id(), sTexto),
+        [](TListaParceiro &holder, const DataSet &row) {
+            auto item = std::make_unique<TPesqParceiro>();
+            item->LerParcDataset(row);
+            holder.Lista().append(std::move(item));
+        });
 }
