@@ -263,11 +263,10 @@ void MemTable::insert()
 
 void MemTable::startInsert(int row)
 {
-    int restore = m_current;
+    // New rows go at or after the current one, so once the new row is
+    // dropped again the previous row is back at its old index.
+    m_restoreRow = m_current;
     insertRowAt(row);
-    if (restore >= row)
-        ++restore;
-    m_restoreRow = restore;
     m_current = row;
     m_state = State::Insert;
     m_saved.clear();
@@ -323,8 +322,7 @@ void MemTable::cancel()
     } else {
         const int row = m_current;
         removeRowAt(row);
-        int restore = m_restoreRow > row ? m_restoreRow - 1 : m_restoreRow;
-        restore = std::min(restore, int(m_rows.size()) - 1);
+        int restore = std::min(m_restoreRow, int(m_rows.size()) - 1);
         if (restore < 0 && !m_rows.empty())
             restore = 0;
         m_current = restore;
@@ -746,8 +744,10 @@ bool MemTable::setData(const QModelIndex &index, const QVariant &value, int role
     try {
         Notifier notifier(*this);
         setCurrentRow(index.row());
+        // A refused value leaves the row as it was, not in editing.
+        QVariant converted = fromVariant(m_columns[std::size_t(index.column())], value);
         edit();
-        store(index.column(), fromVariant(m_columns[std::size_t(index.column())], value));
+        store(index.column(), std::move(converted));
     } catch (const DataSetError &error) {
         emit errorOccurred(error.message());
         return false;
