@@ -249,7 +249,8 @@ void tst_Finance::searchText_data()
                                                       "Order by ap.pag_i_cod");
     QTest::newRow("status and range only")
         << QStringLiteral("B") << int(tpLancamento) << day(2020, 1, 1) << day(2020, 12, 31) << 0 << 0 << QString()
-        << QString() << QStringLiteral("'B') and (ap.pag_d_div between '01.01.2020' and '31.12.2020') Order by ap.pag_i_cod");
+        << QString()
+        << QStringLiteral("'B') and (ap.pag_d_div between '01.01.2020' and '31.12.2020') Order by ap.pag_i_cod");
     QTest::newRow("group, description, blank partner")
         << QStringLiteral("B") << int(tpPagamento) << day(2019, 2, 1) << day(2019, 2, 28) << 7 << -3
         << QStringLiteral(" \t ") << QStringLiteral("  ÁGUA D'OESTE\n")
@@ -459,7 +460,8 @@ void tst_Finance::entryUpsert()
     QVERIFY(m_dm->IUacdPagamento(entry));
     QCOMPARE(entry.id(), 0);
 
-    auto read = query(QStringLiteral("select * from ASSOCIADO_PAGAMENTO where ACD_I_COD = 50 and PAG_D_DIV = '2024-07-01'"));
+    auto read = query(
+        QStringLiteral("select * from ASSOCIADO_PAGAMENTO where ACD_I_COD = 50 and PAG_D_DIV = '2024-07-01'"));
     auto rows = read.open();
     QVERIFY(rows->next());
     const qint32 key = rows->integer(u"PAG_I_COD");

@@ -165,8 +165,8 @@ void tst_Partners::newPartnerTakesItsOwnKeyAndIsUpdated()
     QVERIFY(partner.id() > 0);
 
     // The other client's partner came after ours and took the generator on.
-    QCOMPARE(count(QStringLiteral("PARCEIRO where PAR_A_NOM = 'DE OUTRO CLIENTE' and PAR_I_COD > %1").arg(partner.id())),
-             1);
+    const QString later = QStringLiteral("PARCEIRO where PAR_A_NOM = 'DE OUTRO CLIENTE' and PAR_I_COD > %1");
+    QCOMPARE(count(later.arg(partner.id())), 1);
     auto stored = m_dm->LeParceiro(partner.id());
     QCOMPARE(stored->id(), partner.id());
     QCOMPARE(stored->nome(), QStringLiteral("NOVO CLIENTE"));
