@@ -1,0 +1,93 @@
+#include "Startup.h"
+
+#include "Application.h"
+#include "LanguageControl.h"
+#include "Session.h"
+#include "WidgetFeedback.h"
+#include "uDM.h"
+#include "uLogin.h"
+#include "uPrincipal.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFontDatabase>
+
+#include <memory>
+
+#if __has_include("uDMds.h")
+#include "uDMds.h"
+#define ULMORA_HAS_DMDS 1
+#endif
+
+namespace {
+
+// Leaves the globals as they were at process start when the run ends, however
+// it ends.
+struct GlobalsReset
+{
+    ~GlobalsReset()
+    {
+#ifdef ULMORA_HAS_DMDS
+        DMds = nullptr;
+#endif
+        DM = nullptr;
+        UsuarioLogado = TUsuarioLogado();
+    }
+};
+
+} // namespace
+
+Startup::Startup() : iniDirectory(QCoreApplication::applicationDirPath())
+{
+}
+
+void Startup::registerFonts()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    for (const QString &file : {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+                                QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf")}) {
+        if (QFileInfo::exists(file))
+            QFontDatabase::addApplicationFont(file);
+    }
+}
+
+int Startup::run()
+{
+    LanguageControl::install();
+    registerFonts();
+    WidgetFeedback feedback;
+    GlobalsReset reset;
+
+    std::unique_ptr<TDM> dm;
+    try {
+        dm = std::make_unique<TDM>();
+    } catch (...) {
+        Application::report(std::current_exception());
+        return 1;
+    }
+    DM = dm.get();
+
+#ifdef ULMORA_HAS_DMDS
+    std::unique_ptr<TDMds> dmds;
+    try {
+        dmds = std::make_unique<TDMds>();
+    } catch (...) {
+        Application::report(std::current_exception());
+        return 1;
+    }
+    DMds = dmds.get();
+#endif
+
+    auto login = std::make_unique<TfrmLogin>();
+    login->setIniDirectory(iniDirectory);
+    if (login->exec() != QDialog::Accepted)
+        return 0;
+    login.reset();
+
+    TfrmPrincipal principal;
+    principal.show();
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,160 @@
+#include "uLogin.h"
+
+#include "ui_uLogin.h"
+
+#include "InputConventions.h"
+#include "MessageDialog.h"
+#include "PasswordStarStyle.h"
+#include "Session.h"
+#include "TListaUsuarios.h"
+#include "Trim.h"
+#include "UpperCaseValidator.h"
+#include "uDM.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QShowEvent>
+
+#include <stdexcept>
+
+namespace {
+const QString iniKey = QStringLiteral("Login/CNPJ");
+}
+
+TfrmLogin::TfrmLogin(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmLogin>()),
+      m_iniDirectory(QCoreApplication::applicationDirPath())
+{
+    ui->setupUi(this);
+    // The layout is given in pixels for Tahoma at a 19-pixel character height.
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(19);
+    setFont(tahoma);
+    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    UpperCaseValidator::apply(ui->edtUsuario);
+    UpperCaseValidator::apply(ui->edtSenha);
+    PasswordStarStyle::apply(ui->edtSenha);
+    // Enter must never press "Entrar" as a default button: it moves on.
+    ui->btnOK->setAutoDefault(false);
+    ui->btnCancela->setAutoDefault(false);
+
+    connect(InputConventions::install(this), &InputConventions::left, this, [this](QWidget *control) {
+        if (control == ui->edtCNPJ)
+            edtCNPJExit();
+    });
+    connect(ui->btnOK, &QPushButton::clicked, this, &TfrmLogin::btnOKClick);
+    connect(ui->btnCancela, &QPushButton::clicked, this, &TfrmLogin::btnCancelaClick);
+}
+
+TfrmLogin::~TfrmLogin() = default;
+
+void TfrmLogin::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmLogin::FormShow()
+{
+    CaminhoIni = QDir(m_iniDirectory).filePath(nomeIni());
+    ui->edtCNPJ->setText(Trim(LeIni()));
+    ui->edtCNPJ->setFocus();
+}
+
+QString TfrmLogin::LeIni() const
+{
+    return QSettings(CaminhoIni, QSettings::IniFormat).value(iniKey, QString()).toString();
+}
+
+void TfrmLogin::GravaIni(const QString &cnpj)
+{
+    QSettings ini(CaminhoIni, QSettings::IniFormat);
+    ini.setValue(iniKey, cnpj);
+    ini.sync();
+    if (ini.status() != QSettings::NoError)
+        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(CaminhoIni).toStdString());
+}
+
+void TfrmLogin::setUserFieldsEnabled(bool enabled)
+{
+    ui->edtUsuario->setEnabled(enabled);
+    ui->edtSenha->setEnabled(enabled);
+    ui->btnOK->setEnabled(enabled);
+}
+
+void TfrmLogin::edtCNPJExit()
+{
+    // A login is only ever checked against the active association whose CNPJ
+    // stands in the field: an unknown or inactive one, and a read that
+    // failed, close the user fields again.
+    bool found = false;
+    try {
+        found = DM->LeAssociacao(ui->edtCNPJ->text());
+    } catch (...) {
+        setUserFieldsEnabled(false);
+        throw;
+    }
+    if (found && AssociacaoAtual->abilitado() == u"S") {
+        setUserFieldsEnabled(true);
+        ui->edtUsuario->setFocus();
+        return;
+    }
+    setUserFieldsEnabled(false);
+    MessageDialog::information(
+        QStringLiteral("Seu acesso não está ativo, por favor procure o responsável pelo aplicativo."));
+}
+
+void TfrmLogin::btnOKClick()
+{
+    if (ui->edtUsuario->text().isEmpty()) {
+        MessageDialog::information(QStringLiteral("O campo \"Usuário\" deve ser preenchido!"));
+        if (ui->edtUsuario->isEnabled() && ui->edtUsuario->isVisible())
+            ui->edtUsuario->setFocus();
+        return;
+    }
+    if (ui->edtSenha->text().isEmpty()) {
+        MessageDialog::information(QStringLiteral("O campo \"Senha\" deve ser preenchido!"));
+        if (ui->edtSenha->isEnabled() && ui->edtSenha->isVisible())
+            ui->edtSenha->setFocus();
+        return;
+    }
+    if (!ValidaLogin(ui->edtUsuario->text(), ui->edtSenha->text())) {
+        MessageDialog::information(QStringLiteral("Login inválido!"));
+        return;
+    }
+    GravaIni(ui->edtCNPJ->text());
+    accept();
+}
+
+bool TfrmLogin::ValidaLogin(const QString &usuario, const QString &senha)
+{
+    const std::unique_ptr<TListaUsuarios> lista = DM->LeUsuarioASS(AssociacaoAtual->id());
+    const QString typedUser = Trim(usuario);
+    const QString typedPassword = Trim(senha);
+    for (const auto &user : lista->Lista()) {
+        if (user->abilitado() != u"S")
+            continue;
+        if (typedUser != user->usuario())
+            continue;
+        if (typedPassword == user->senha()) {
+            UsuarioLogado.id = user->id();
+            UsuarioLogado.nome = user->nome();
+            UsuarioLogado.usuario = user->usuario();
+            UsuarioLogado.senha = user->senha();
+            UsuarioLogado.id_pai = user->id_pai();
+            UsuarioLogado.mst = user->mst();
+            UsuarioLogado.abl = user->abilitado();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TfrmLogin::btnCancelaClick()
+{
+    reject();
+}

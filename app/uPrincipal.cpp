@@ -1,0 +1,175 @@
+#include "uPrincipal.h"
+
+#include "ui_uPrincipal.h"
+
+#include "MessageDialog.h"
+#include "Session.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QShowEvent>
+
+#if __has_include("uCadAssociado.h")
+#include "uCadAssociado.h"
+#define ULMORA_HAS_MEMBER_LIST 1
+#endif
+#if __has_include("uCadUsuario.h")
+#include "uCadUsuario.h"
+#define ULMORA_HAS_USER_LIST 1
+#endif
+
+TfrmPrincipal *frmPrincipal = nullptr;
+
+namespace {
+
+// Stands in for a register window that is not built yet.
+QWidget *placeholder(const QString &caption)
+{
+    auto *window = new QWidget;
+    window->setWindowTitle(caption);
+    window->resize(640, 400);
+    return window;
+}
+
+} // namespace
+
+TfrmPrincipal::TfrmPrincipal(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmPrincipal>())
+{
+    ui->setupUi(this);
+
+    QFont menuFont(QStringLiteral("Segoe UI"));
+    menuFont.setPixelSize(12);
+    ui->actmmb1->setFont(menuFont);
+    ui->acttb1->setFixedHeight(42);
+
+    const QString initial[2] = {QStringLiteral("Usuário"), QStringLiteral("Empresa")};
+    const int widths[2] = {200, 500};
+    for (int i = 0; i < 2; ++i) {
+        m_panels[i] = new QLabel(initial[i], ui->sbUsuario);
+        m_panels[i]->setObjectName(QStringLiteral("sbUsuarioPanel%1").arg(i));
+        m_panels[i]->setFixedWidth(widths[i]);
+        ui->sbUsuario->addWidget(m_panels[i]);
+    }
+
+    // The logo sits under the child windows, in the bottom-right corner of
+    // the work area, cut to its box.
+    imgLogo = new QLabel(ui->mdiArea->viewport());
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setFixedSize(137, 97);
+    imgLogo->setAlignment(Qt::AlignCenter);
+    imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    imgLogo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgLogo->lower();
+    ui->mdiArea->viewport()->installEventFilter(this);
+
+    connect(ui->actAssociado, &QAction::triggered, this, &TfrmPrincipal::actAssociadoExecute);
+    connect(ui->actUsuario, &QAction::triggered, this, &TfrmPrincipal::actUsuarioExecute);
+    connect(ui->actSair, &QAction::triggered, this, &TfrmPrincipal::actSairExecute);
+
+    setWindowState(Qt::WindowMaximized);
+    frmPrincipal = this;
+}
+
+TfrmPrincipal::~TfrmPrincipal()
+{
+    if (frmPrincipal == this)
+        frmPrincipal = nullptr;
+}
+
+QAction *TfrmPrincipal::actUsuario() const
+{
+    return ui->actUsuario;
+}
+
+QAction *TfrmPrincipal::actAssociado() const
+{
+    return ui->actAssociado;
+}
+
+QAction *TfrmPrincipal::actSair() const
+{
+    return ui->actSair;
+}
+
+QMdiArea *TfrmPrincipal::mdiArea() const
+{
+    return ui->mdiArea;
+}
+
+QString TfrmPrincipal::panelText(int panel) const
+{
+    return m_panels[panel]->text();
+}
+
+void TfrmPrincipal::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmPrincipal::FormShow()
+{
+    m_panels[0]->setText(UsuarioLogado.nome);
+    m_panels[1]->setText(AssociacaoAtual ? AssociacaoAtual->nome() : QString());
+}
+
+bool TfrmPrincipal::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->mdiArea->viewport() && event->type() == QEvent::Resize)
+        placeLogo();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmPrincipal::placeLogo()
+{
+    const QWidget *area = ui->mdiArea->viewport();
+    imgLogo->move(area->width() - imgLogo->width(), area->height() - imgLogo->height());
+}
+
+QWidget *TfrmPrincipal::createMemberList()
+{
+#ifdef ULMORA_HAS_MEMBER_LIST
+    return new TfrmCadAssociado();
+#else
+    return placeholder(QStringLiteral("Associado"));
+#endif
+}
+
+QWidget *TfrmPrincipal::createUserList()
+{
+#ifdef ULMORA_HAS_USER_LIST
+    return new TfrmCadUsuario();
+#else
+    return placeholder(QStringLiteral("Cadastro Usuario"));
+#endif
+}
+
+void TfrmPrincipal::openChild(QWidget *child, QAction *action)
+{
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    connect(child, &QObject::destroyed, action, [action] { action->setEnabled(true); });
+    QMdiSubWindow *window = ui->mdiArea->addSubWindow(child);
+    window->show();
+}
+
+void TfrmPrincipal::actAssociadoExecute()
+{
+    openChild(createMemberList(), ui->actAssociado);
+    ui->actAssociado->setEnabled(false);
+}
+
+void TfrmPrincipal::actUsuarioExecute()
+{
+    if (UsuarioLogado.mst == u"S")
+        openChild(createUserList(), ui->actUsuario);
+    else
+        MessageDialog::information(UsuarioLogado.nome + QStringLiteral(", você não tem permissão para essa ação."));
+    ui->actUsuario->setEnabled(false);
+}
+
+void TfrmPrincipal::actSairExecute()
+{
+    close();
+}

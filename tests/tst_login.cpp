@@ -1,0 +1,588 @@
+// The login dialog against a real database: the CNPJ check, the user check,
+// the ini file, Enter-as-Tab and the focus highlight, driven with the
+// keyboard and the mouse as a person would.
+
+#include "Application.h"
+#include "InputConventions.h"
+#include "LanguageControl.h"
+#include "MessageDialogHook.h"
+#include "Session.h"
+#include "TestDatabase.h"
+#include "WidgetFeedback.h"
+#include "uDM.h"
+#include "uLogin.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString ativa = QStringLiteral("11222333000181");
+const QString inativa = QStringLiteral("11444777000161");
+const QString outraAtiva = QStringLiteral("22333444000155");
+const QString desconhecida = QStringLiteral("99888777000166");
+
+const QString msgInativo =
+    QStringLiteral("Seu acesso não está ativo, por favor procure o responsável pelo aplicativo.");
+const QString msgUsuario = QStringLiteral("O campo \"Usuário\" deve ser preenchido!");
+const QString msgSenha = QStringLiteral("O campo \"Senha\" deve ser preenchido!");
+const QString msgInvalido = QStringLiteral("Login inválido!");
+
+// Users by key: the lowest key of two equal users must win, stored blanks and
+// lower case never match, inactive users and users of other associations
+// never log in.
+const char fixture[] = R"(
+insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', 'ASSOCIACAO ATIVA', 'S');
+insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (2, '11444777000161', 'ASSOCIACAO INATIVA', 'N');
+insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (3, '22333444000155', 'OUTRA ATIVA', 'S');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (10, 'ADMINISTRADOR', 'ADMIN', 'ADMIN', 'S', 1, 'S');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (11, 'JOAO INATIVO', 'JOAO', 'SENHA1', 'N', 1, 'N');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (12, 'MARIA', 'maria', 'abc', 'S', 1, 'N');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (13, 'DUP A', 'DUP', 'X', 'S', 1, 'N');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (14, 'DUP B', 'DUP', 'X', 'S', 1, 'S');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (15, 'COM BRANCO', ' PAD', 'P', 'S', 1, 'N');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (16, 'ABL MINUSCULO', 'ABLS', 'S', 's', 1, 'N');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (20, 'ADMIN DA INATIVA', 'INATIVA', 'INATIVA', 'S', 2, 'S');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (30, 'OUTRO', 'OUTRO', 'OUTRO', 'S', 3, 'S');
+)";
+
+} // namespace
+
+class tst_Login : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void controls();
+    void flows_data();
+    void flows();
+    void rememberedCnpjWaitsForTheFieldToBeLeft();
+    void missingIniGivesAnEmptyField();
+    void iniKeepsItsOtherContents();
+    void unwritableIniKeepsTheDialogOpen_data();
+    void unwritableIniKeepsTheDialogOpen();
+    void databaseErrorReachesTheCatchPointAndClosesTheUserFields();
+    void enterMovesOnAndPressesButtons();
+    void enterAfterAnInactiveCnpjRestsOnCancela();
+    void escapeCancels();
+    void cnpjKeepsItsHighlightWhileItsMessageShows();
+
+private:
+    // The dialog under test, shown and active, its ini file in a folder of its own.
+    void open();
+    QLineEdit *field(const char *name) const { return m_login->findChild<QLineEdit *>(QLatin1StringView(name)); }
+    QPushButton *button(const char *name) const
+    {
+        return m_login->findChild<QPushButton *>(QLatin1StringView(name));
+    }
+    // Clicks into the field (when it is not the focused one) and types over its text.
+    void typeInto(QLineEdit *edit, const QString &text);
+    // Types into the CNPJ field and leaves it with Tab.
+    void enterCnpj(const QString &cnpj);
+    QString iniValue() const;
+    QString iniPath() const { return m_iniDir->filePath(QStringLiteral("ul_associacao.ini")); }
+    void writeIni(const QString &cnpj);
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<WidgetFeedback> m_feedback;
+    std::unique_ptr<QTemporaryDir> m_iniDir;
+    std::unique_ptr<TfrmLogin> m_login;
+    std::unique_ptr<MessageDialogHook> m_messages;
+};
+
+void tst_Login::initTestCase()
+{
+    LanguageControl::install();
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
+    QVERIFY(m_db->run(QString::fromUtf8(fixture)));
+    m_dm = std::make_unique<TDM>(m_db->settings());
+    DM = m_dm.get();
+    m_feedback = std::make_unique<WidgetFeedback>();
+}
+
+void tst_Login::cleanupTestCase()
+{
+    m_feedback.reset();
+    DM = nullptr;
+    m_dm.reset();
+}
+
+void tst_Login::init()
+{
+    UsuarioLogado = TUsuarioLogado();
+    m_iniDir = std::make_unique<QTemporaryDir>();
+    m_messages = std::make_unique<MessageDialogHook>();
+}
+
+void tst_Login::cleanup()
+{
+    m_login.reset();
+    m_messages.reset();
+    m_iniDir.reset();
+}
+
+void tst_Login::open()
+{
+    m_login = std::make_unique<TfrmLogin>();
+    m_login->setIniDirectory(m_iniDir->path());
+    m_login->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_login.get()));
+}
+
+void tst_Login::typeInto(QLineEdit *edit, const QString &text)
+{
+    if (!edit->hasFocus())
+        QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    // QTest types ASCII only; other letters go as the text of a key event.
+    for (QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(edit, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void tst_Login::enterCnpj(const QString &cnpj)
+{
+    QLineEdit *edit = field("edtCNPJ");
+    typeInto(edit, cnpj);
+    QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+QString tst_Login::iniValue() const
+{
+    if (!QFile::exists(iniPath()))
+        return QStringLiteral("<sem arquivo>");
+    return QSettings(iniPath(), QSettings::IniFormat).value(QStringLiteral("Login/CNPJ")).toString();
+}
+
+void tst_Login::writeIni(const QString &cnpj)
+{
+    QSettings ini(iniPath(), QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Login/CNPJ"), cnpj);
+}
+
+void tst_Login::controls()
+{
+    open();
+    QCOMPARE(m_login->windowTitle(), QStringLiteral("Login"));
+    QCOMPARE(m_login->size(), QSize(554, 306));
+    QCOMPARE(m_login->minimumSize(), m_login->maximumSize()); // fixed border
+    QCOMPARE(m_login->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(m_login->font().pixelSize(), 19);
+
+    struct Expected
+    {
+        const char *name;
+        QRect geometry;
+        bool enabled;
+    };
+    const Expected expected[] = {
+        {"edtCNPJ", QRect(256, 48, 233, 31), true},     {"edtUsuario", QRect(256, 120, 233, 31), false},
+        {"edtSenha", QRect(256, 184, 233, 31), false},  {"btnOK", QRect(326, 256, 107, 42), false},
+        {"btnCancela", QRect(439, 256, 107, 42), true},
+    };
+    // Tab order is the order of the table, starting in the CNPJ field.
+    QWidget *previous = nullptr;
+    for (const Expected &e : expected) {
+        auto *widget = m_login->findChild<QWidget *>(QLatin1StringView(e.name));
+        QVERIFY2(widget, e.name);
+        QCOMPARE(widget->geometry(), e.geometry);
+        QCOMPARE(widget->isEnabled(), e.enabled);
+        if (previous) {
+            QWidget *next = previous->nextInFocusChain();
+            while (!(next->focusPolicy() & Qt::TabFocus))
+                next = next->nextInFocusChain();
+            QCOMPARE(next, widget);
+        }
+        previous = widget;
+    }
+    QCOMPARE(QApplication::focusWidget(), field("edtCNPJ"));
+    QCOMPARE(button("btnOK")->text(), QStringLiteral("Entrar"));
+    QCOMPARE(button("btnCancela")->text(), QStringLiteral("Cancela"));
+    QCOMPARE(m_login->findChild<QLabel *>(QStringLiteral("lblUsuario"))->text(), QStringLiteral("Usuário"));
+
+    auto *picture = m_login->findChild<QLabel *>(QStringLiteral("img1"));
+    QCOMPARE(picture->geometry(), QRect(-8, 24, 249, 257));
+    QCOMPARE(picture->pixmap().size(), QSize(256, 256));
+
+    // The password shows stars; user and password turn to capitals as typed.
+    QLineEdit *senha = field("edtSenha");
+    QCOMPARE(senha->echoMode(), QLineEdit::Password);
+    QCOMPARE(senha->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, senha), int(u'*'));
+    enterCnpj(ativa);
+    typeInto(field("edtUsuario"), QStringLiteral("joão ß"));
+    QCOMPARE(field("edtUsuario")->text(), QStringLiteral("JOÃO ß"));
+    QTest::keyClick(field("edtUsuario"), Qt::Key_Home);
+    QTest::keyClicks(field("edtUsuario"), QStringLiteral("x"));
+    QCOMPARE(field("edtUsuario")->text(), QStringLiteral("XJOÃO ß"));
+    QCOMPARE(field("edtUsuario")->cursorPosition(), 1);
+    typeInto(senha, QStringLiteral("abc"));
+    QCOMPARE(senha->text(), QStringLiteral("ABC"));
+    // The CNPJ keeps the case it was typed in.
+    typeInto(field("edtCNPJ"), QStringLiteral("abc"));
+    QCOMPARE(field("edtCNPJ")->text(), QStringLiteral("abc"));
+}
+
+void tst_Login::flows_data()
+{
+    // Steps: "cnpj <text>" types into the CNPJ field and leaves it with Tab;
+    // "usuario <text>", "senha <text>" type into those fields; "entrar" clicks
+    // "Entrar" with the mouse.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("loggedUser");
+    QTest::addColumn<bool>("userFieldsEnabled");
+    QTest::addColumn<QString>("ini");
+
+    const QString noIni = QStringLiteral("<sem arquivo>");
+    auto steps = [](std::initializer_list<QString> list) { return QStringList(list); };
+    auto cnpj = [](const QString &c) -> QString { return QStringLiteral("cnpj ") + c; };
+    const QString entrar = QStringLiteral("entrar");
+    auto usuario = [](const QString &u) -> QString { return QStringLiteral("usuario ") + u; };
+    auto senha = [](const QString &s) -> QString { return QStringLiteral("senha ") + s; };
+
+    QTest::newRow("active association, master logs in")
+        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")), entrar})
+        << QStringList() << true << 10 << true << ativa;
+    QTest::newRow("typed lower case turns to capitals")
+        << steps({cnpj(ativa), usuario(QStringLiteral("admin")), senha(QStringLiteral("admin")), entrar})
+        << QStringList() << true << 10 << true << ativa;
+    QTest::newRow("typed values are trimmed")
+        << steps({cnpj(ativa), usuario(QStringLiteral(" ADMIN  ")), senha(QStringLiteral("ADMIN ")), entrar})
+        << QStringList() << true << 10 << true << ativa;
+    QTest::newRow("CNPJ with blanks around is found and written as typed")
+        << steps({cnpj(QString(u' ' + ativa + u' ')), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")), entrar})
+        << QStringList() << true << 10 << true << QString(u' ' + ativa + u' ');
+    QTest::newRow("inactive association")
+        << steps({cnpj(inativa), entrar}) << QStringList{msgInativo} << false << 0 << false << noIni;
+    QTest::newRow("unknown association")
+        << steps({cnpj(desconhecida), entrar}) << QStringList{msgInativo} << false << 0 << false << noIni;
+    QTest::newRow("empty CNPJ") << steps({cnpj(QString())}) << QStringList{msgInativo} << false << 0 << false
+                                << noIni;
+    QTest::newRow("inactive, then corrected")
+        << steps({cnpj(inativa), cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")),
+                  entrar})
+        << QStringList{msgInativo} << true << 10 << true << ativa;
+    // Once the user fields are open, a CNPJ that designates no active
+    // association closes them again: no login against an association other
+    // than the active one in the field, and no unknown CNPJ in the ini file.
+    QTest::newRow("active, then unknown: closed again")
+        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")),
+                  cnpj(desconhecida), entrar})
+        << QStringList{msgInativo} << false << 0 << false << noIni;
+    QTest::newRow("active, then inactive: closed again")
+        << steps({cnpj(ativa), cnpj(inativa), usuario(QStringLiteral("INATIVA")), senha(QStringLiteral("INATIVA")),
+                  entrar})
+        << QStringList{msgInativo} << false << 0 << false << noIni;
+    QTest::newRow("active, unknown, active again")
+        << steps({cnpj(ativa), cnpj(desconhecida), cnpj(ativa), usuario(QStringLiteral("ADMIN")),
+                  senha(QStringLiteral("ADMIN")), entrar})
+        << QStringList{msgInativo} << true << 10 << true << ativa;
+    QTest::newRow("CNPJ changed and Entrar clicked at once")
+        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")),
+                  QString(QStringLiteral("digita ") + inativa), entrar})
+        << QStringList{msgInativo} << false << 0 << false << noIni;
+    QTest::newRow("another active association checks its own users")
+        << steps({cnpj(ativa), cnpj(outraAtiva), usuario(QStringLiteral("OUTRO")), senha(QStringLiteral("OUTRO")),
+                  entrar})
+        << QStringList() << true << 30 << true << outraAtiva;
+    QTest::newRow("a user of the first association no longer logs in")
+        << steps({cnpj(ativa), cnpj(outraAtiva), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")),
+                  entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("empty user") << steps({cnpj(ativa), senha(QStringLiteral("ADMIN")), entrar})
+                                << QStringList{msgUsuario} << false << 0 << true << noIni;
+    QTest::newRow("empty password") << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), entrar})
+                                    << QStringList{msgSenha} << false << 0 << true << noIni;
+    QTest::newRow("wrong password")
+        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIM")), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("wrong password, then right")
+        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("X")), entrar,
+                  senha(QStringLiteral("ADMIN")), entrar})
+        << QStringList{msgInvalido} << true << 10 << true << ativa;
+    QTest::newRow("stored lower case never matches")
+        << steps({cnpj(ativa), usuario(QStringLiteral("maria")), senha(QStringLiteral("abc")), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("inactive user")
+        << steps({cnpj(ativa), usuario(QStringLiteral("JOAO")), senha(QStringLiteral("SENHA1")), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("active flag other than S")
+        << steps({cnpj(ativa), usuario(QStringLiteral("ABLS")), senha(QStringLiteral("S")), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("stored blank never matches")
+        << steps({cnpj(ativa), usuario(QStringLiteral(" PAD")), senha(QStringLiteral("P")), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("two matching users: the lowest key")
+        << steps({cnpj(ativa), usuario(QStringLiteral("DUP")), senha(QStringLiteral("X")), entrar})
+        << QStringList() << true << 13 << true << ativa;
+    QTest::newRow("blanks-only user passes the emptiness check")
+        << steps({cnpj(ativa), usuario(QStringLiteral("   ")), senha(QStringLiteral("X")), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+}
+
+void tst_Login::flows()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, accepted);
+    QFETCH(int, loggedUser);
+    QFETCH(bool, userFieldsEnabled);
+    QFETCH(QString, ini);
+
+    open();
+    for (const QString &step : std::as_const(steps)) {
+        const QString argument = step.section(u' ', 1);
+        if (step.startsWith(QStringLiteral("cnpj ")))
+            enterCnpj(argument);
+        else if (step.startsWith(QStringLiteral("digita ")))
+            typeInto(field("edtCNPJ"), argument); // stays in the field
+        else if (step.startsWith(QStringLiteral("usuario ")))
+            typeInto(field("edtUsuario"), argument);
+        else if (step.startsWith(QStringLiteral("senha ")))
+            typeInto(field("edtSenha"), argument);
+        else if (step == u"entrar")
+            QTest::mouseClick(button("btnOK"), Qt::LeftButton);
+        else
+            QFAIL(qPrintable(step));
+    }
+
+    QCOMPARE(m_messages->texts(), messages);
+    for (const auto &shown : std::as_const(m_messages->shown))
+        QCOMPARE(shown.kind, MessageDialog::Kind::Information);
+    QCOMPARE(m_login->result() == QDialog::Accepted, accepted);
+    QCOMPARE(m_login->isVisible(), !accepted);
+    QCOMPARE(UsuarioLogado.id, loggedUser);
+    if (accepted) {
+        QCOMPARE(UsuarioLogado.abl, QStringLiteral("S"));
+        QCOMPARE(UsuarioLogado.id_pai, AssociacaoAtual->id());
+        QVERIFY(!UsuarioLogado.nome.isEmpty());
+        QCOMPARE(AssociacaoAtual->abilitado(), QStringLiteral("S"));
+    }
+    QCOMPARE(field("edtUsuario")->isEnabled(), userFieldsEnabled);
+    QCOMPARE(field("edtSenha")->isEnabled(), userFieldsEnabled);
+    QCOMPARE(button("btnOK")->isEnabled(), userFieldsEnabled);
+    QCOMPARE(iniValue(), ini);
+}
+
+void tst_Login::rememberedCnpjWaitsForTheFieldToBeLeft()
+{
+    writeIni(QString(QStringLiteral("  ") + ativa + QStringLiteral(" ")));
+    open();
+    QCOMPARE(m_login->caminhoIni(), iniPath());
+    QCOMPARE(field("edtCNPJ")->text(), ativa);
+    QVERIFY(field("edtCNPJ")->hasFocus());
+    QVERIFY(!field("edtUsuario")->isEnabled());
+    QVERIFY(!button("btnOK")->isEnabled());
+
+    QTest::keyClick(field("edtCNPJ"), Qt::Key_Tab);
+    QVERIFY(field("edtUsuario")->isEnabled());
+    QVERIFY(field("edtUsuario")->hasFocus());
+    QVERIFY(m_messages->shown.isEmpty());
+}
+
+void tst_Login::missingIniGivesAnEmptyField()
+{
+    open();
+    QCOMPARE(field("edtCNPJ")->text(), QString());
+    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(!QFile::exists(iniPath()));
+}
+
+void tst_Login::iniKeepsItsOtherContents()
+{
+    {
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Outros/Chave"), QStringLiteral("valor"));
+        ini.setValue(QStringLiteral("Login/CNPJ"), desconhecida);
+    }
+    open();
+    enterCnpj(ativa);
+    typeInto(field("edtUsuario"), QStringLiteral("ADMIN"));
+    typeInto(field("edtSenha"), QStringLiteral("ADMIN"));
+    QTest::mouseClick(button("btnOK"), Qt::LeftButton);
+    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+
+    QSettings ini(iniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value(QStringLiteral("Login/CNPJ")).toString(), ativa);
+    QCOMPARE(ini.value(QStringLiteral("Outros/Chave")).toString(), QStringLiteral("valor"));
+}
+
+void tst_Login::unwritableIniKeepsTheDialogOpen_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("blocker");
+    // Ways a file can't be written whoever runs the test (root ignores
+    // read-only folders): its folder is a file, or its name is a folder.
+    QTest::newRow("folder is a file") << QStringLiteral("arquivo/pasta") << QStringLiteral("arquivo");
+    QTest::newRow("ini is a folder") << QStringLiteral("pasta") << QStringLiteral("pasta/ul_associacao.ini/");
+}
+
+void tst_Login::unwritableIniKeepsTheDialogOpen()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, blocker);
+    const QString blockerPath = m_iniDir->filePath(blocker);
+    if (blocker.endsWith(u'/')) {
+        QVERIFY(QDir().mkpath(blockerPath));
+    } else {
+        QFile file(blockerPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString folderPath = m_iniDir->filePath(folder);
+    m_login = std::make_unique<TfrmLogin>();
+    m_login->setIniDirectory(folderPath);
+    m_login->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_login.get()));
+
+    enterCnpj(ativa);
+    typeInto(field("edtUsuario"), QStringLiteral("ADMIN"));
+    typeInto(field("edtSenha"), QStringLiteral("ADMIN"));
+    // The click whose handling failed counts as not handled.
+    QTest::ignoreMessage(QtWarningMsg, "Mouse event \"MouseRelease\" not accepted by receiving widget");
+    QTest::mouseClick(button("btnOK"), Qt::LeftButton);
+
+    const QString path = QDir(folderPath).filePath(QStringLiteral("ul_associacao.ini"));
+    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Unable to write to ") + path});
+    QCOMPARE(m_messages->shown.at(0).kind, MessageDialog::Kind::Error);
+    QCOMPARE(m_messages->shown.at(0).title, Application::title());
+    QVERIFY(m_login->isVisible());
+    QCOMPARE(m_login->result(), int(QDialog::Rejected));
+    // The user was already taken; "Entrar" may be pressed again.
+    QCOMPARE(UsuarioLogado.id, 10);
+    QVERIFY(button("btnOK")->isEnabled());
+
+    // Once the way is free, the next "Entrar" ends the dialog.
+    if (blocker.endsWith(u'/'))
+        QVERIFY(QDir(blockerPath).removeRecursively());
+    else
+        QVERIFY(QFile::remove(blockerPath));
+    QTest::mouseClick(button("btnOK"), Qt::LeftButton);
+    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Login/CNPJ")).toString(), ativa);
+}
+
+void tst_Login::databaseErrorReachesTheCatchPointAndClosesTheUserFields()
+{
+    open();
+    enterCnpj(ativa);
+    QVERIFY(field("edtUsuario")->isEnabled());
+    // Longer than the column: the database refuses the value.
+    enterCnpj(QString(ativa + ativa));
+    QCOMPARE(m_messages->shown.size(), 1);
+    QCOMPARE(m_messages->shown.at(0).kind, MessageDialog::Kind::Error);
+    QCOMPARE(m_messages->shown.at(0).title, QStringLiteral("Erro"));
+    QVERIFY2(m_messages->shown.at(0).details.contains(QStringLiteral("ASSOCIACAO")),
+             qPrintable(m_messages->shown.at(0).details));
+    QVERIFY(m_login->isVisible());
+    QVERIFY(!field("edtUsuario")->isEnabled());
+    QVERIFY(!button("btnOK")->isEnabled());
+
+    // The dialog goes on working.
+    enterCnpj(ativa);
+    QVERIFY(field("edtUsuario")->isEnabled());
+}
+
+void tst_Login::enterMovesOnAndPressesButtons()
+{
+    open();
+    QTest::keyClicks(field("edtCNPJ"), ativa);
+    QTest::keyClick(field("edtCNPJ"), Qt::Key_Return);
+    // The check itself puts the focus into the user field.
+    QVERIFY(field("edtUsuario")->hasFocus());
+    QTest::keyClicks(field("edtUsuario"), QStringLiteral("ADMIN"));
+    QTest::keyClick(field("edtUsuario"), Qt::Key_Enter); // the keypad's Enter too
+    QVERIFY(field("edtSenha")->hasFocus());
+    QTest::keyClicks(field("edtSenha"), QStringLiteral("ADMIN"));
+    QTest::keyClick(field("edtSenha"), Qt::Key_Return);
+    QVERIFY(button("btnOK")->hasFocus());
+    QVERIFY(m_login->isVisible());
+    QTest::keyClick(button("btnOK"), Qt::Key_Return);
+    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+    QVERIFY(m_messages->shown.isEmpty());
+}
+
+void tst_Login::enterAfterAnInactiveCnpjRestsOnCancela()
+{
+    open();
+    QTest::keyClicks(field("edtCNPJ"), inativa);
+    QTest::keyClick(field("edtCNPJ"), Qt::Key_Return);
+    QCOMPARE(m_messages->texts(), QStringList{msgInativo});
+    // The user fields are skipped: the next control that can take the focus.
+    QVERIFY(button("btnCancela")->hasFocus());
+    QTest::keyClick(button("btnCancela"), Qt::Key_Return);
+    QCOMPARE(m_login->result(), int(QDialog::Rejected));
+    QVERIFY(!m_login->isVisible());
+}
+
+void tst_Login::escapeCancels()
+{
+    open();
+    QTest::keyClicks(field("edtCNPJ"), ativa);
+    QTest::keyClick(field("edtCNPJ"), Qt::Key_Escape);
+    QCOMPARE(m_login->result(), int(QDialog::Rejected));
+    QVERIFY(!m_login->isVisible());
+    QVERIFY(!QFile::exists(iniPath()));
+}
+
+void tst_Login::cnpjKeepsItsHighlightWhileItsMessageShows()
+{
+    open();
+    const QColor highlight(166, 202, 240);
+    QLineEdit *cnpj = field("edtCNPJ");
+    const QColor standard = QApplication::palette(cnpj).color(QPalette::Active, QPalette::Base);
+    QVERIFY(standard != highlight);
+    QCOMPARE(cnpj->palette().color(QPalette::Active, QPalette::Base), highlight);
+
+    QColor duringMessage;
+    m_messages->onShow = [&](const MessageDialogHook::Shown &) {
+        duringMessage = cnpj->palette().color(QPalette::Active, QPalette::Base);
+    };
+    QTest::keyClicks(cnpj, inativa);
+    QTest::keyClick(cnpj, Qt::Key_Tab);
+    QCOMPARE(m_messages->shown.size(), 1);
+    QCOMPARE(duringMessage, highlight);
+    QCOMPARE(cnpj->palette().color(QPalette::Active, QPalette::Base), standard);
+
+    // Each of the three fields carries it while focused; the buttons never.
+    enterCnpj(ativa);
+    QLineEdit *usuario = field("edtUsuario");
+    QVERIFY(usuario->hasFocus());
+    QCOMPARE(usuario->palette().color(QPalette::Active, QPalette::Base), highlight);
+    QCOMPARE(cnpj->palette().color(QPalette::Active, QPalette::Base), standard);
+    QTest::keyClick(usuario, Qt::Key_Tab);
+    QCOMPARE(field("edtSenha")->palette().color(QPalette::Active, QPalette::Base), highlight);
+    QCOMPARE(usuario->palette().color(QPalette::Active, QPalette::Base), standard);
+    QTest::keyClick(field("edtSenha"), Qt::Key_Tab);
+    QCOMPARE(field("edtSenha")->palette().color(QPalette::Active, QPalette::Base), standard);
+    QVERIFY(InputConventions::isHighlighted(cnpj));
+    QVERIFY(!InputConventions::isHighlighted(button("btnOK")));
+}
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    tst_Login test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_login.moc"
