@@ -151,6 +151,8 @@ void TfrmPrincipal::openChild(QWidget *child, QAction *action)
     child->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &QObject::destroyed, action, [action] { action->setEnabled(true); });
     QMdiSubWindow *window = ui->mdiArea->addSubWindow(child);
+    // A child that closes itself leaves its frame behind otherwise.
+    connect(child, &QObject::destroyed, window, &QObject::deleteLater);
     window->show();
 }
 
