@@ -1,0 +1,252 @@
+// The program from start to end: the order of start-up, a database that
+// can't be opened, a cancelled login and a login that leads to the main
+// window until it is closed.
+
+#include "Application.h"
+#include "LanguageControl.h"
+#include "MessageDialogHook.h"
+#include "Session.h"
+#include "Startup.h"
+#include "TestDatabase.h"
+#include "WidgetFeedback.h"
+#include "uDM.h"
+#include "uLogin.h"
+#include "uPrincipal.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+#if __has_include("uDMds.h")
+#include "uDMds.h"
+#define HAS_DMDS 1
+#endif
+
+namespace {
+
+// Runs `step` once `ready()` holds, looking every 20 ms while the code under
+// test runs its own event loops. After 10 s it gives up and closes every
+// window, so a run never hangs on a window nobody drives.
+class Driver : public QObject
+{
+public:
+    Driver(std::function<bool()> ready, std::function<void()> step)
+        : m_ready(std::move(ready)), m_step(std::move(step))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            m_elapsed += 20;
+            if (m_ready()) {
+                m_timer.stop();
+                done = true;
+                m_step();
+            } else if (m_elapsed > 10000) {
+                m_timer.stop();
+                timedOut = true;
+                QApplication::closeAllWindows();
+            }
+        });
+        m_timer.start(20);
+    }
+
+    bool done = false;
+    bool timedOut = false;
+
+private:
+    std::function<bool()> m_ready;
+    std::function<void()> m_step;
+    QTimer m_timer;
+    int m_elapsed = 0;
+};
+
+TfrmLogin *activeLogin()
+{
+    auto *login = qobject_cast<TfrmLogin *>(QApplication::activeModalWidget());
+    return login && login->isActiveWindow() ? login : nullptr;
+}
+
+} // namespace
+
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void databaseThatCannotBeOpenedEndsWithoutLogin_data();
+    void databaseThatCannotBeOpenedEndsWithoutLogin();
+    void modulesComeBeforeTheLoginAndCancelEndsTheRun();
+    void loginLeadsToTheMainWindowUntilItCloses();
+
+private:
+    std::unique_ptr<TestDatabase> m_db;
+    QString m_definitions;
+};
+
+void tst_Startup::initTestCase()
+{
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
+    QVERIFY(m_db->run(QStringLiteral(
+        "insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', "
+        "'ASSOCIAÇÃO COMERCIAL', 'S');"
+        "insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, "
+        "USU_A_MST) values (10, 'ADMINISTRADOR', 'ADMIN', 'ADMIN', 'S', 1, 'S');")));
+    m_definitions = m_db->writeDefinitions();
+}
+
+void tst_Startup::cleanup()
+{
+    qunsetenv("ULMORA_CONNECTION_DEFS");
+    // Nothing of a run outlives it.
+    QCOMPARE(DM, nullptr);
+    QCOMPARE(AssociacaoAtual, nullptr);
+    QCOMPARE(frmPrincipal, nullptr);
+    QCOMPARE(UsuarioLogado.id, 0);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(!dynamic_cast<WidgetFeedback *>(&Feedback::current()));
+}
+
+void tst_Startup::databaseThatCannotBeOpenedEndsWithoutLogin_data()
+{
+    QTest::addColumn<QString>("definitions");
+    QTest::addColumn<QString>("inMessage");
+
+    QTest::newRow("no definitions file") << QStringLiteral("nao-existe.ini") << QStringLiteral("nao-existe.ini");
+    QTest::newRow("no Ulmora definition") << QStringLiteral("[Outra]\nDatabase=x.fdb\n") << QStringLiteral("Ulmora");
+    QTest::newRow("unreachable database")
+        << QStringLiteral("[Ulmora]\nDatabase=pasta-que-nao-existe/ulmora.fdb\nUser_Name=SYSDBA\n")
+        << QStringLiteral("pasta-que-nao-existe");
+}
+
+void tst_Startup::databaseThatCannotBeOpenedEndsWithoutLogin()
+{
+    QFETCH(QString, definitions);
+    QFETCH(QString, inMessage);
+
+    QTemporaryDir dir;
+    QString file = dir.filePath(QStringLiteral("connections.ini"));
+    if (definitions.endsWith(QStringLiteral(".ini"))) {
+        file = dir.filePath(definitions);
+    } else {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(definitions.toUtf8());
+    }
+    qputenv("ULMORA_CONNECTION_DEFS", QFile::encodeName(file));
+
+    MessageDialogHook messages;
+    bool loginShown = false;
+    Driver watch([] { return QApplication::activeModalWidget() != nullptr; },
+                 [&] {
+                     loginShown = true;
+                     QApplication::activeModalWidget()->close();
+                 });
+    Startup startup;
+    startup.iniDirectory = dir.path();
+    QCOMPARE(startup.run(), 1);
+
+    QVERIFY(!loginShown);
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown.at(0).kind, MessageDialog::Kind::Error);
+    QVERIFY2(messages.shown.at(0).text.contains(inMessage), qPrintable(messages.shown.at(0).text));
+    QVERIFY(!QFile::exists(dir.filePath(TfrmLogin::nomeIni())));
+}
+
+void tst_Startup::modulesComeBeforeTheLoginAndCancelEndsTheRun()
+{
+    qputenv("ULMORA_CONNECTION_DEFS", QFile::encodeName(m_definitions));
+    QTemporaryDir dir;
+
+    bool modulesReady = false, languageReady = false, feedbackReady = false, mainWindowBefore = true;
+    Driver cancel(activeLogin, [&] {
+        modulesReady = DM && AssociacaoAtual && AssociadoAtual;
+#ifdef HAS_DMDS
+        modulesReady = modulesReady && DMds;
+#endif
+        languageReady = LanguageControl::isInstalled();
+        feedbackReady = dynamic_cast<WidgetFeedback *>(&Feedback::current()) != nullptr;
+        mainWindowBefore = frmPrincipal != nullptr;
+        TfrmLogin *login = activeLogin();
+        // A CNPJ typed and checked, then "Cancela".
+        auto *cnpj = login->findChild<QLineEdit *>(QStringLiteral("edtCNPJ"));
+        QTest::keyClicks(cnpj, QStringLiteral("11222333000181"));
+        QTest::keyClick(cnpj, Qt::Key_Return);
+        QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("btnCancela")), Qt::LeftButton);
+    });
+    Startup startup;
+    startup.iniDirectory = dir.path();
+    QCOMPARE(startup.run(), 0);
+
+    QVERIFY(cancel.done);
+    QVERIFY(modulesReady);
+    QVERIFY(languageReady);
+    QVERIFY(feedbackReady);
+    QVERIFY(!mainWindowBefore);
+    QVERIFY(!QFile::exists(dir.filePath(TfrmLogin::nomeIni())));
+}
+
+void tst_Startup::loginLeadsToTheMainWindowUntilItCloses()
+{
+    qputenv("ULMORA_CONNECTION_DEFS", QFile::encodeName(m_definitions));
+    QTemporaryDir dir;
+
+    Driver login(activeLogin, [] {
+        TfrmLogin *dialog = activeLogin();
+        auto *cnpj = dialog->findChild<QLineEdit *>(QStringLiteral("edtCNPJ"));
+        QTest::keyClicks(cnpj, QStringLiteral("11222333000181"));
+        QTest::keyClick(cnpj, Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("admin"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("admin"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "Entrar"
+    });
+    QString user, association;
+    bool maximised = false, loginGone = false;
+    Driver leave([] { return frmPrincipal && frmPrincipal->isVisible(); },
+                 [&] {
+                     user = frmPrincipal->panelText(0);
+                     association = frmPrincipal->panelText(1);
+                     maximised = frmPrincipal->windowState() & Qt::WindowMaximized;
+                     const QWidgetList windows = QApplication::topLevelWidgets();
+                     loginGone = std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
+                         return qobject_cast<TfrmLogin *>(w) != nullptr;
+                     });
+                     frmPrincipal->actSair()->trigger();
+                 });
+    Startup startup;
+    startup.iniDirectory = dir.path();
+    QCOMPARE(startup.run(), 0);
+
+    QVERIFY(login.done);
+    QVERIFY(leave.done);
+    QCOMPARE(user, QStringLiteral("ADMINISTRADOR"));
+    QCOMPARE(association, QStringLiteral("ASSOCIAÇÃO COMERCIAL"));
+    QVERIFY(maximised);
+    QVERIFY(loginGone);
+    QCOMPARE(QSettings(dir.filePath(TfrmLogin::nomeIni()), QSettings::IniFormat)
+                 .value(QStringLiteral("Login/CNPJ"))
+                 .toString(),
+             QStringLiteral("11222333000181"));
+}
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    tst_Startup test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
