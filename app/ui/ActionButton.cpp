@@ -1,0 +1,15 @@
+#include "ActionButton.h"
+
+#include <QAbstractButton>
+#include <QAction>
+
+void bindToAction(QAbstractButton *button, QAction *action)
+{
+    const auto follow = [button, action] {
+        button->setText(action->text());
+        button->setEnabled(action->isEnabled());
+    };
+    follow();
+    QObject::connect(action, &QAction::changed, button, follow);
+    QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+}

@@ -1,0 +1,59 @@
+#include "uDigitaDoc.h"
+
+#include "ui_uDigitaDoc.h"
+
+#include "TahomaFont.h"
+#include "uRotinas.h"
+
+TfrmDigitaDoc::TfrmDigitaDoc(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmDigitaDoc>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    for (QWidget *control : {static_cast<QWidget *>(ui->lbl1), static_cast<QWidget *>(ui->edtDoc),
+                             static_cast<QWidget *>(ui->btnOK), static_cast<QWidget *>(ui->btnCancela)})
+        control->setFont(tahoma(14));
+    ui->lblValid->setFont(tahoma(10, true));
+    QPalette red = ui->lblValid->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    ui->lblValid->setPalette(red);
+
+    connect(ui->edtDoc, &QLineEdit::textChanged, this, &TfrmDigitaDoc::edtDocChange);
+    connect(ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->btnCancela, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TfrmDigitaDoc::~TfrmDigitaDoc() = default;
+
+QString TfrmDigitaDoc::documento() const
+{
+    return ui->edtDoc->text();
+}
+
+void TfrmDigitaDoc::edtDocChange()
+{
+    const QString texto = ui->edtDoc->text();
+    // The check routines answer true for a text without digits and read
+    // only the digits of a punctuated one; a document is digits alone.
+    const bool soDigitos = SoNumeros(texto) == texto;
+    ui->lblValid->clear();
+    m_valido = false;
+    if (texto.size() == 11) {
+        m_valido = soDigitos && ValidaCPF(texto);
+        if (!m_valido)
+            ui->lblValid->setText(QStringLiteral("CPF inválido"));
+    } else if (texto.size() == 14) {
+        m_valido = soDigitos && ValidaCNPJ(texto);
+        if (!m_valido)
+            ui->lblValid->setText(QStringLiteral("CNPJ inválido"));
+    }
+    ui->btnOK->setEnabled(m_valido);
+}
+
+void TfrmDigitaDoc::done(int result)
+{
+    if (result == QDialog::Accepted && !m_valido)
+        return;
+    QDialog::done(result);
+}
