@@ -8,9 +8,10 @@
 #include "uLogin.h"
 #include "uPrincipal.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QIcon>
 
 #include <memory>
 
@@ -58,6 +59,9 @@ int Startup::run()
 {
     LanguageControl::install();
     registerFonts();
+    // Every window of the program, the register windows inside the main one
+    // included, carries the logo as its icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));
     WidgetFeedback feedback;
     GlobalsReset reset;
 

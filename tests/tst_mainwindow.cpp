@@ -227,6 +227,8 @@ void tst_MainWindow::registerActionDisabledWhileItsWindowIsOpen()
     QMdiSubWindow *child = m_window->mdiArea()->subWindowList().at(0);
 #if !__has_include("uCadAssociado.h")
     QCOMPARE(child->windowTitle(), QStringLiteral("Associado"));
+    // Shown at the size it was made with, inside its frame.
+    QCOMPARE(child->widget()->size(), QSize(640, 400));
 #endif
     QVERIFY(!action->isEnabled());
     QVERIFY(!toolButton(action)->isEnabled());
