@@ -21,6 +21,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#if __has_include("uDMds.h")
+#include "uDMds.h"
+#define HAS_DMDS 1
+#endif
+
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -45,6 +50,9 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<TDM> m_dm;
+#ifdef HAS_DMDS
+    std::unique_ptr<TDMds> m_dmds;
+#endif
     std::unique_ptr<TfrmPrincipal> m_window;
 };
 
@@ -61,11 +69,19 @@ void tst_MainWindow::initTestCase()
         "USU_A_MST) values (10, 'JOSÉ DA SILVA', 'JOSE', 'X', 'S', 1, 'S');")));
     m_dm = std::make_unique<TDM>(m_db->settings());
     DM = m_dm.get();
+#ifdef HAS_DMDS
+    m_dmds = std::make_unique<TDMds>();
+    DMds = m_dmds.get();
+#endif
     QVERIFY(DM->LeAssociacao(QStringLiteral("11222333000181")));
 }
 
 void tst_MainWindow::cleanupTestCase()
 {
+#ifdef HAS_DMDS
+    DMds = nullptr;
+    m_dmds.reset();
+#endif
     DM = nullptr;
     m_dm.reset();
 }
