@@ -2,6 +2,7 @@
 // name, walking the result with the arrows without leaving the search text,
 // "OK" only with rows, and the rows kept from one opening to the next.
 
+#include "KeyTyping.h"
 #include "MessageRecorder.h"
 #include "TestDatabase.h"
 #include "uDM.h"
@@ -112,7 +113,7 @@ void tst_PesqCidade::search(const QString &text)
 {
     edtPesq()->setFocus();
     edtPesq()->selectAll();
-    QTest::keyClicks(edtPesq(), text);
+    typeText(edtPesq(), text);
     QTest::keyClick(edtPesq(), Qt::Key_F2);
 }
 
