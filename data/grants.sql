@@ -1,0 +1,46 @@
+/*
+  Rights of the program's database user ULMORA on an Ulmora database held by
+  a Firebird server.
+
+  Run as SYSDBA (the owner of the objects) after schema.sql, on the server:
+      isql-fb -user SYSDBA -password ... -q -i data/grants.sql 127.0.0.1/3050:/path/ulmora.fdb
+  The user must already exist on the server (create user ULMORA password '...';
+  see the README). The user gets exactly what the program does to this
+  database: it reads and writes rows of every table, runs every procedure
+  and reads the key generators; it creates, alters and drops nothing, and it
+  has no rights on any other database of the server.
+
+  The objects are taken from the system tables, so the script fits every
+  version of the schema; run it again after the schema changes.
+*/
+
+set term ^ ;
+
+execute block
+as
+    declare name varchar(63);
+begin
+    for select trim(rdb$relation_name) from rdb$relations
+        where coalesce(rdb$system_flag, 0) = 0
+        into :name
+    do
+        execute statement 'grant select, insert, update, delete on "' || name || '" to user ULMORA';
+
+    for select trim(rdb$procedure_name) from rdb$procedures
+        where coalesce(rdb$system_flag, 0) = 0 and rdb$package_name is null
+        into :name
+    do
+        execute statement 'grant execute on procedure "' || name || '" to user ULMORA';
+
+    /* The program reads GEN_ASSOCIADO_ID and GEN_PARCEIRO_ID; the triggers
+       draw new keys from the others in the name of the user who inserts. */
+    for select trim(rdb$generator_name) from rdb$generators
+        where coalesce(rdb$system_flag, 0) = 0
+        into :name
+    do
+        execute statement 'grant usage on sequence "' || name || '" to user ULMORA';
+end^
+
+set term ; ^
+
+commit;
