@@ -17,10 +17,14 @@ public:
     FbConnection &operator=(const FbConnection &) = delete;
 
     const ConnectionSettings &settings() const { return m_settings; }
+    // Null after an attempt to attach again failed (the server was away);
+    // the next statement attaches again.
     Firebird::IAttachment *attachment() const { return m_attachment; }
+    bool isAttached() const { return m_attachment != nullptr; }
 
     // Drops the attachment (ignoring errors of a dead one) and attaches
-    // again. Statements prepared on the old attachment prepare anew.
+    // again; throws FbError, and stays without attachment, when that fails.
+    // Statements prepared on the old attachment prepare anew.
     void reconnect();
     quint64 generation() const { return m_generation; }
 

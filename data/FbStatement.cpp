@@ -322,16 +322,22 @@ void FbStatement::buildInput()
 
 namespace {
 
-// Starts a transaction; a connection found lost before anything ran is
-// attached again once, since nothing can have been executed yet.
+// Starts a transaction. A connection found lost here is attached again once:
+// nothing of the statement has run yet, so it cannot run twice. Errors after
+// this point (the connection lost while the statement runs or commits) are
+// only reported, since the statement may already have taken effect. A
+// connection left without attachment by a failed attempt (the server was
+// away) attaches again here too.
 ITransaction *startTransaction(FbConnection &connection)
 {
     fb::Status status;
-    try {
-        return connection.attachment()->startTransaction(&status, 0, nullptr);
-    } catch (const FbException &e) {
-        if (!fb::toError(e.getStatus()).isConnectionLost())
-            throw;
+    if (connection.isAttached()) {
+        try {
+            return connection.attachment()->startTransaction(&status, 0, nullptr);
+        } catch (const FbException &e) {
+            if (!fb::toError(e.getStatus()).isConnectionLost())
+                throw;
+        }
     }
     connection.reconnect();
     return connection.attachment()->startTransaction(&status, 0, nullptr);
