@@ -438,7 +438,7 @@ void tst_Associado::fieldChecks()
 void tst_Associado::knownCityCode()
 {
     openNew(QStringLiteral("12345678909"));
-    ModalAnswer answer([](QDialog *dialog) { dialog->reject(); }, nullptr, 300);
+    ModalAnswer answer([](QDialog *dialog) { dialog->reject(); }, 300);
     typeInto("dbedtCID_A_COD", QStringLiteral("3304557"));
     QTest::keyClick(focused(), Qt::Key_Tab);
     QCOMPARE(focused()->objectName(), QStringLiteral("dbedtACD_A_CEP"));
@@ -465,7 +465,7 @@ void tst_Associado::unknownCityCode()
     typeInto("dbedtCID_A_COD", QStringLiteral("9999999"));
     QTest::keyClick(focused(), Qt::Key_Tab);
     QVERIFY(answer.answered());
-    QCOMPARE(answer.dialogClass(), QStringLiteral("TfrmPesqCidade"));
+    QCOMPARE(answer.dialogClasses(), QStringList{QStringLiteral("TfrmPesqCidade")});
     QVERIFY(emptyGrid);
     QVERIFY(okDisabled);
     // Cancelled: back on the code field, the unknown code still in it; the
@@ -499,7 +499,7 @@ void tst_Associado::emptyCityCodeChosenInTheSearch()
 void tst_Associado::cancelaWithAnUnknownCityCode()
 {
     openNew(QStringLiteral("12345678909"));
-    ModalAnswer answer([](QDialog *dialog) { dialog->reject(); }, nullptr, 300);
+    ModalAnswer answer([](QDialog *dialog) { dialog->reject(); }, 300);
     typeInto("dbedtCID_A_COD", QStringLiteral("123"));
     QTest::mouseClick(control<QPushButton>("btnCancela"), Qt::LeftButton);
     QVERIFY(!m_editor->isVisible());

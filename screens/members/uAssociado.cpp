@@ -207,15 +207,38 @@ void TfrmAssociado::setupContacts()
     DatasetDelete1->setObjectName(QStringLiteral("DatasetDelete1"));
     actEstornaExclusao->setObjectName(QStringLiteral("actEstornaExclusao"));
 
-    connect(DatasetInsert1, &QAction::triggered, this, [this, fones, grid] {
+    // A cell still being typed in is committed first, as leaving it would.
+    const auto commitCell = [grid] {
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && focus != grid && grid->isAncestorOf(focus))
+            grid->setFocus();
+    };
+    connect(DatasetInsert1, &QAction::triggered, this, [fones, grid, commitCell] {
+        commitCell();
         fones->insert();
+        // The new contact is typed from its name on.
+        const QModelIndex nome = fones->index(fones->currentRow(), fones->fieldIndex(u"ACC_A_CON"));
         grid->setFocus();
-        grid->edit(grid->currentIndex());
+        grid->setCurrentIndex(nome);
+        grid->edit(nome);
     });
-    connect(DatasetPost1, &QAction::triggered, fones, &MemTable::post);
-    connect(DatasetCancel1, &QAction::triggered, fones, &MemTable::cancel);
-    connect(DatasetDelete1, &QAction::triggered, fones, &MemTable::remove);
-    connect(actEstornaExclusao, &QAction::triggered, this, &TfrmAssociado::actEstornaExclusaoExecute);
+    connect(DatasetPost1, &QAction::triggered, this, [fones, commitCell] {
+        commitCell();
+        fones->post();
+    });
+    connect(DatasetCancel1, &QAction::triggered, this, [fones, commitCell] {
+        // Committed only to be dropped with the rest of the row's changes.
+        commitCell();
+        fones->cancel();
+    });
+    connect(DatasetDelete1, &QAction::triggered, this, [fones, commitCell] {
+        commitCell();
+        fones->remove();
+    });
+    connect(actEstornaExclusao, &QAction::triggered, this, [this, commitCell] {
+        commitCell();
+        actEstornaExclusaoExecute();
+    });
 
     connect(fones, &MemTable::changed, this, &TfrmAssociado::dsFonesDataChange);
     dsFonesDataChange();

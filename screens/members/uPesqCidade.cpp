@@ -38,6 +38,7 @@ TfrmPesqCidade::TfrmPesqCidade(QWidget *parent) : QDialog(parent), ui(std::make_
         table->setLabel(column, titles[column]);
     ui->grdPes->setModel(table);
     ui->grdPes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->grdPes->setTabKeyNavigation(false);
     ui->grdPes->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui->grdPes->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->grdPes->verticalHeader()->hide();
