@@ -4,6 +4,7 @@
 // write, the grey rows, and the window inside the main window.
 
 #include "Application.h"
+#include "FbError.h"
 #include "FbStatement.h"
 #include "LanguageControl.h"
 #include "MemTable.h"
@@ -59,6 +60,8 @@ begin
   n = gen_id(GEN_TESTE_ESCRITAS, 1);
 end^
 set term ; ^
+grant usage on sequence GEN_TESTE_ESCRITAS to trigger TESTE_CONTA_ESCRITAS;
+grant usage on sequence GEN_TESTE_ESCRITAS to public;
 )";
 
 const QStringList fixtureRows = {
@@ -235,9 +238,14 @@ QStringList tst_CadUsuario::shown() const
 
 int tst_CadUsuario::writes() const
 {
-    FbStatement select(DM->connection(), u"select gen_id(GEN_TESTE_ESCRITAS, 0) as N from rdb$database"_s);
-    const auto result = select.open();
-    return result->next() ? result->integer(u"N") : -1;
+    try {
+        FbStatement select(DM->connection(), u"select gen_id(GEN_TESTE_ESCRITAS, 0) as N from rdb$database"_s);
+        const auto result = select.open();
+        return result->next() ? result->integer(u"N") : -1;
+    } catch (const FbError &error) {
+        qWarning("%s", qPrintable(error.message()));
+        return -1;
+    }
 }
 
 void tst_CadUsuario::selectRow(int row)
