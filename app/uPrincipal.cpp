@@ -14,10 +14,7 @@
 #include "uCadAssociado.h"
 #define ULMORA_HAS_MEMBER_LIST 1
 #endif
-#if __has_include("uCadUsuario.h")
 #include "uCadUsuario.h"
-#define ULMORA_HAS_USER_LIST 1
-#endif
 
 TfrmPrincipal *frmPrincipal = nullptr;
 
@@ -139,11 +136,7 @@ QWidget *TfrmPrincipal::createMemberList()
 
 QWidget *TfrmPrincipal::createUserList()
 {
-#ifdef ULMORA_HAS_USER_LIST
     return new TfrmCadUsuario();
-#else
-    return placeholder(QStringLiteral("Cadastro Usuario"));
-#endif
 }
 
 void TfrmPrincipal::openChild(QWidget *child, QAction *action)
