@@ -31,6 +31,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -109,6 +111,7 @@ private slots:
     void cleanup();
 
     void layout();
+    void insideTheMainWindowsWorkArea();
     void search_data();
     void search();
     void typedOverSearchTypeSearchesByName();
@@ -298,6 +301,30 @@ void tst_CadAssociado::layout()
     QCOMPARE(child<QPushButton>(m_window.get(), "btnFechar")->geometry().bottomRight(),
              QPoint(857 - 8 - 1, 508 - 7 - 1));
     QCOMPARE(child<QPushButton>(m_window.get(), "btnNovo")->pos(), QPoint(8, 476));
+}
+
+void tst_CadAssociado::insideTheMainWindowsWorkArea()
+{
+    m_window.reset();
+    QMdiArea area;
+    area.resize(1100, 700);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    auto *window = new TfrmCadAssociado;
+    QPointer<QMdiSubWindow> frame = area.addSubWindow(window);
+    frame->show();
+    // Minimised yes, maximised no; centred on the work area.
+    QVERIFY(frame->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(frame->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->size(), QSize(757, 408));
+    const QPoint centre = area.viewport()->rect().center();
+    QVERIFY2(qAbs(frame->geometry().center().x() - centre.x()) <= 1
+                 && qAbs(frame->geometry().center().y() - centre.y()) <= 1,
+             qPrintable(QStringLiteral("frame at %1,%2").arg(frame->x()).arg(frame->y())));
+    // "Fechar" frees the window.
+    QPointer<TfrmCadAssociado> guard(window);
+    QTest::mouseClick(child<QPushButton>(window, "btnFechar"), Qt::LeftButton);
+    QTRY_VERIFY(!guard);
 }
 
 void tst_CadAssociado::search_data()
