@@ -6,8 +6,8 @@
       isql-fb -user SYSDBA -password ... -q -i data/grants.sql 127.0.0.1/3050:/path/ulmora.fdb
   The user must already exist on the server (create user ULMORA password '...';
   see the README). The user gets exactly what the program does to this
-  database: it reads and writes rows of every table, runs every procedure
-  and reads the key generators; it creates, alters and drops nothing, and it
+  database: it reads and writes rows of every table, runs every procedure,
+  meets the exceptions they raise and reads the key generators; it creates, alters and drops nothing, and it
   has no rights on any other database of the server.
 
   The objects are taken from the system tables, so the script fits every
@@ -31,6 +31,14 @@ begin
         into :name
     do
         execute statement 'grant execute on procedure "' || name || '" to user ULMORA';
+
+    /* Raised by the procedures and triggers when they refuse; without the
+       right the user gets "no permission" instead of the refusal. */
+    for select trim(rdb$exception_name) from rdb$exceptions
+        where coalesce(rdb$system_flag, 0) = 0
+        into :name
+    do
+        execute statement 'grant usage on exception "' || name || '" to user ULMORA';
 
     /* The program reads GEN_ASSOCIADO_ID and GEN_PARCEIRO_ID; the triggers
        draw new keys from the others in the name of the user who inserts. */

@@ -186,7 +186,6 @@ void tst_Seats::lostAttachmentIsAttachedAgainOnce()
     // network): the next statement finds it lost before anything ran, so it
     // attaches again and runs once, without an error.
     QVERIFY(m_db->run(u"create table SEAT_IDLE (ID integer);"_s));
-    QVERIFY(m_db->runFile(TestDatabase::sourceFile(u"data/grants.sql"_s)));
 
     FbConnection seat(m_db->settings());
     FbConnection admin(m_db->ownerSettings());
@@ -213,7 +212,6 @@ void tst_Seats::statementCutOffInTheMiddleIsNotRepeated()
     QVERIFY(m_db->run(u"create table SEAT_DONE (ID integer);\n"
                       u"create table SEAT_LOCK (ID integer);\n"
                       u"insert into SEAT_LOCK (ID) values (1);"_s));
-    QVERIFY(m_db->runFile(TestDatabase::sourceFile(u"data/grants.sql"_s)));
 
     FbConnection seat(m_db->settings());
     FbConnection holder(m_db->settings());

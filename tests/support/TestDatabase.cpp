@@ -147,8 +147,12 @@ QString TestDatabase::sourceFile(const QString &relative)
 
 bool TestDatabase::run(const QString &sql)
 {
-    return isql({QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-ch"), QStringLiteral("UTF8"), target()},
-                (sql + QStringLiteral("\ncommit;\n")).toUtf8());
+    if (!isql({QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-ch"), QStringLiteral("UTF8"), target()},
+              (sql + QStringLiteral("\ncommit;\n")).toUtf8()))
+        return false;
+    // Objects a fixture creates (triggers, exceptions, tables) get the
+    // program's rights like those of the schema.
+    return !m_server || runFile(sourceFile(QStringLiteral("data/grants.sql")));
 }
 
 bool TestDatabase::runFile(const QString &file)

@@ -41,7 +41,8 @@ public:
 
     // Runs SQL through isql-fb as SYSDBA (statements end with ';'; a COMMIT is
     // added). Embedded: only while no connection of this process holds the
-    // database; on the server: at any time.
+    // database; on the server: at any time, and what it creates gets the
+    // program's rights (data/grants.sql).
     bool run(const QString &sql);
     bool runFile(const QString &file);
 
