@@ -10,26 +10,10 @@
 #include <QMdiSubWindow>
 #include <QShowEvent>
 
-#if __has_include("uCadAssociado.h")
 #include "uCadAssociado.h"
-#define ULMORA_HAS_MEMBER_LIST 1
-#endif
 #include "uCadUsuario.h"
 
 TfrmPrincipal *frmPrincipal = nullptr;
-
-namespace {
-
-// Stands in for a register window that is not built yet.
-QWidget *placeholder(const QString &caption)
-{
-    auto *window = new QWidget;
-    window->setWindowTitle(caption);
-    window->resize(640, 400);
-    return window;
-}
-
-} // namespace
 
 TfrmPrincipal::TfrmPrincipal(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmPrincipal>())
 {
@@ -127,11 +111,7 @@ void TfrmPrincipal::placeLogo()
 
 QWidget *TfrmPrincipal::createMemberList()
 {
-#ifdef ULMORA_HAS_MEMBER_LIST
     return new TfrmCadAssociado();
-#else
-    return placeholder(QStringLiteral("Associado"));
-#endif
 }
 
 QWidget *TfrmPrincipal::createUserList()

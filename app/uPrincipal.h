@@ -17,9 +17,8 @@ class frmPrincipal;
 // while the window it opened exists, so at most one of each is open.
 //
 // The register windows are made by createMemberList() and createUserList():
-// TfrmCadAssociado (uCadAssociado.h, as soon as its header is on the include
-// path; until then an empty window with the right caption stands in) and
-// TfrmCadUsuario (uCadUsuario.h), built with no arguments. The main window
+// TfrmCadAssociado (uCadAssociado.h) and TfrmCadUsuario (uCadUsuario.h),
+// built with no arguments. The main window
 // shows whatever they return as an MDI child that is deleted when closed,
 // and enables the action again when it is destroyed.
 class TfrmPrincipal : public QMainWindow
