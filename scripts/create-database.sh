@@ -4,25 +4,37 @@
 # demonstration associations, users and members as well.
 #
 #   scripts/create-database.sh PATH [--demo]
+#   scripts/create-database.sh --server HOST[/PORT] PATH [--demo]
 #
-# Uses isql-fb on the local file (embedded engine, user SYSDBA). Refuses to
-# touch an existing file. Any isql error stops the script with a non-zero
-# status and removes the half-built database.
+# Without --server: isql-fb on the local file (embedded engine, user SYSDBA).
+# Refuses to touch an existing file.
+#
+# With --server: the database is created by the Firebird server at HOST, PATH
+# being a path on the server in a folder the server may write; isql-fb logs
+# in as SYSDBA with the password in ISC_PASSWORD. The program's database user
+# ULMORA (which must exist on the server) then gets its rights on the new
+# database (data/grants.sql).
+#
+# Any isql error stops the script with a non-zero status and removes the
+# half-built database.
 set -euo pipefail
 
 usage() {
-    echo "usage: $0 PATH [--demo]" >&2
+    echo "usage: $0 [--server HOST[/PORT]] PATH [--demo]" >&2
     exit 2
 }
 
 db=""
 demo=0
-for arg in "$@"; do
-    case "$arg" in
+server=""
+while (( $# )); do
+    case "$1" in
         --demo) demo=1 ;;
+        --server) (( $# >= 2 )) || usage; server="$2"; shift ;;
         -*) usage ;;
-        *) [[ -z "$db" ]] || usage; db="$arg" ;;
+        *) [[ -z "$db" ]] || usage; db="$1" ;;
     esac
+    shift
 done
 [[ -n "$db" ]] || usage
 
@@ -32,19 +44,35 @@ isql="${ISQL:-isql-fb}"
 
 command -v "$isql" >/dev/null || { echo "$0: $isql not found (Debian package firebird3.0-utils)" >&2; exit 1; }
 
-if [[ -e "$db" ]]; then
-    echo "$0: $db already exists; not touching it" >&2
-    exit 1
+if [[ -z "$server" ]]; then
+    if [[ -e "$db" ]]; then
+        echo "$0: $db already exists; not touching it" >&2
+        exit 1
+    fi
+    dir="$(dirname "$db")"
+    [[ -d "$dir" ]] || { echo "$0: folder $dir does not exist" >&2; exit 1; }
+    db="$(cd "$dir" && pwd)/$(basename "$db")"
+    target="$db"
+    password_clause=""
+    export ISC_USER=SYSDBA
+    unset ISC_PASSWORD
+else
+    [[ $db == /* ]] || { echo "$0: with --server, PATH is an absolute path on the server" >&2; exit 1; }
+    [[ -n ${ISC_PASSWORD:-} ]] || { echo "$0: with --server, set ISC_PASSWORD to SYSDBA's password" >&2; exit 1; }
+    target="$server:$db"
+    password_clause=" password '${ISC_PASSWORD//\'/\'\'}'"
+    export ISC_USER=SYSDBA ISC_PASSWORD
 fi
-dir="$(dirname "$db")"
-[[ -d "$dir" ]] || { echo "$0: folder $dir does not exist" >&2; exit 1; }
-db="$(cd "$dir" && pwd)/$(basename "$db")"
 
 created=0
 cleanup() {
     if [[ $? -ne 0 && $created -eq 1 ]]; then
-        rm -f "$db"
-        echo "$0: failed; $db removed" >&2
+        if [[ -z "$server" ]]; then
+            rm -f "$db"
+        else
+            "$isql" -q "$target" <<<"drop database;" >/dev/null 2>&1 || true
+        fi
+        echo "$0: failed; $target removed" >&2
     fi
 }
 trap cleanup EXIT
@@ -61,14 +89,15 @@ run_isql() {
     fi
 }
 
-sql_path="${db//\'/\'\'}"
-run_isql "creating $db" -q <<<"create database '$sql_path' user 'SYSDBA' default character set UTF8;"
+sql_target="${target//\'/\'\'}"
+run_isql "creating $target" -q <<<"create database '$sql_target' user 'SYSDBA'$password_clause default character set UTF8;"
 created=1
 
 files=(schema.sql reference.sql cidades.sql)
 (( demo )) && files+=(demo.sql)
+[[ -n "$server" ]] && files+=(grants.sql)
 for f in "${files[@]}"; do
-    run_isql "loading $f" -user SYSDBA -q -bail -ch UTF8 -i "$data/$f" "$db"
+    run_isql "loading $f" -q -bail -ch UTF8 -i "$data/$f" "$target"
 done
 
-echo "Created $db with ${files[*]}"
+echo "Created $target with ${files[*]}"
