@@ -165,7 +165,9 @@ cmd_start() {
     fi
     ensure_app_user
     # Where the tests create their databases: the server writes the files.
+    # A test that crashed leaves its file behind; none lives for half a day.
     as_root install -d -o firebird -g firebird -m 0770 "$testdir"
+    as_root find "$testdir" -maxdepth 1 -name '*.fdb' -mmin +720 -delete
 }
 
 cmd_stop() {
