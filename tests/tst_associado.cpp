@@ -4,6 +4,7 @@
 // deletion marks, the case of what is typed, and the keyboard.
 
 #include "Application.h"
+#include "FieldMapper.h"
 #include "ForegroundDelegate.h"
 #include "LanguageControl.h"
 #include "MessageDialogHook.h"
@@ -39,6 +40,7 @@ insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR, AC
   values (10, '12345678909', '1234567', 'JOSÉ DA SILVA', 'RUA DAS FLORES', '12', 'FUNDOS', 'CENTRO', '01001000', '3550308', 'Jose@Silva.com.br', 1, 'N', 'S', 'N', '17.05.2024 09:30:00', null);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL, CID_A_COD) values (11, '11444777000161', 'COMÉRCIO LTDA', 1, 'S', '3304557');
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL) values (12, '98765432100', 'MARIA SOUZA', 1, 'S');
+insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL) values (13, '12ABC34501DE35', 'EMPRESA NOVA LTDA', 1, 'S');
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL) values (20, '52998224725', 'DE OUTRA', 2, 'S');
 insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) values (101, 'JOSÉ', '11', '32220001', 10);
 insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) values (102, 'LOJA', '11', '32220002', 10);
@@ -287,30 +289,38 @@ void tst_Associado::documentMask_data()
 {
     QTest::addColumn<qint32>("member");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("kept");
 
-    QTest::newRow("11 characters: CPF") << 10 << QStringLiteral("123.456.789-09");
-    QTest::newRow("14 characters: CNPJ") << 11 << QStringLiteral("11.444.777/0001-61");
+    const QString cpf = QStringLiteral("!999.999.999-99;0;_");
+    const QString cnpj = QStringLiteral("!>aa.aaa.aaa/aaaa-99;0;_");
+    // What stays of "ab1c" typed into the emptied field.
+    QTest::newRow("11 characters: CPF") << 10 << QStringLiteral("123.456.789-09") << cpf << QStringLiteral("1");
+    QTest::newRow("14 characters: CNPJ") << 11 << QStringLiteral("11.444.777/0001-61") << cnpj
+                                         << QStringLiteral("AB1C");
+    QTest::newRow("alphanumeric CNPJ") << 13 << QStringLiteral("12.ABC.345/01DE-35") << cnpj
+                                       << QStringLiteral("AB1C");
 }
 
 void tst_Associado::documentMask()
 {
     QFETCH(qint32, member);
     QFETCH(QString, shown);
+    QFETCH(QString, mask);
+    QFETCH(QString, kept);
 
     openToEdit(member);
     QLineEdit *documento = control("dbedtACD_A_CNPJ");
     QCOMPARE(documento->displayText(), shown);
     QVERIFY(documento->isEnabled());
     // The table's column carries the mask in the system's notation.
-    const QString mask = membro()->editMask(membro()->fieldIndex(u"ACD_A_CNPJ"));
-    QCOMPARE(mask, shown.size() == 14 ? QStringLiteral("!999.999.999-99;0;_") : QStringLiteral("!99.999.999/9999-99;0;_"));
-    // Only digits go in.
+    QCOMPARE(membro()->editMask(membro()->fieldIndex(u"ACD_A_CNPJ")), mask);
+    // A CPF takes digits only; a CNPJ letters too, as capitals.
     documento->setFocus();
     documento->selectAll();
     QTest::keyClick(documento, Qt::Key_Delete);
     QTest::keyClicks(documento, QStringLiteral("ab1c"));
-    QCOMPARE(documento->text().remove(QLatin1Char('.')).remove(QLatin1Char('-')).remove(QLatin1Char('/')),
-             QStringLiteral("1"));
+    QCOMPARE(FieldMapper::storedText(documento), kept);
 }
 
 void tst_Associado::okWritesTheFieldsCancelWritesNothing()
@@ -670,6 +680,15 @@ void tst_Associado::changedDocument_data()
     QTest::newRow("CNPJ with a wrong check digit") << 11 << QStringLiteral("11444777000162") << cnpj;
     QTest::newRow("another valid CNPJ") << 11 << QStringLiteral("45997418000153") << QString();
     QTest::newRow("unchanged") << 10 << QStringLiteral("12345678909") << QString();
+    // Letters in the first twelve positions, stored as capitals.
+    QTest::newRow("alphanumeric CNPJ typed in lower case") << 11 << QStringLiteral("ulmora00000116") << QString();
+    QTest::newRow("alphanumeric CNPJ of another member") << 11 << QStringLiteral("12abc34501de35") << cadastrado;
+    QTest::newRow("alphanumeric CNPJ with 'A' counted as 10") << 11 << QStringLiteral("12ABC34501DE45") << cnpj;
+    QTest::newRow("letter in a check digit") << 11 << QStringLiteral("12ABC34501DEA5") << cnpj;
+    QTest::newRow("letter outside A-Z") << 11 << QStringLiteral("\u00C92ABC34501DE35") << cnpj;
+    QTest::newRow("alphanumeric CNPJ unchanged") << 13 << QStringLiteral("12ABC34501DE35") << QString();
+    QTest::newRow("alphanumeric CNPJ changed to a numeric one") << 13 << QStringLiteral("45997418000153")
+                                                                << QString();
 }
 
 void tst_Associado::changedDocument()
@@ -691,15 +710,17 @@ void tst_Associado::changedDocument()
     if (message.isEmpty()) {
         QCOMPARE(m_messages->texts(), QStringList());
         QCOMPARE(m_editor->result(), int(QDialog::Accepted));
-        QCOMPARE(membro()->text(u"ACD_A_CNPJ"), typed);
+        QCOMPARE(membro()->text(u"ACD_A_CNPJ"), typed.toUpper());
         return;
     }
     QCOMPARE(m_messages->texts(), QStringList{message});
     QVERIFY(m_editor->isVisible());
     QCOMPARE(focused(), documento);
     QCOMPARE(membro()->state(), MemTable::State::Browse);
-    QCOMPARE(membro()->text(u"ACD_A_CNPJ"), member == 10 ? QStringLiteral("12345678909")
-                                                         : QStringLiteral("11444777000161"));
+    const QString stored = member == 10   ? QStringLiteral("12345678909")
+                           : member == 11 ? QStringLiteral("11444777000161")
+                                          : QStringLiteral("12ABC34501DE35");
+    QCOMPARE(membro()->text(u"ACD_A_CNPJ"), stored);
 }
 
 int main(int argc, char *argv[])

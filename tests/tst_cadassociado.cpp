@@ -613,16 +613,26 @@ void tst_CadAssociado::editOfAMemberDeletedMeanwhile()
 
 void tst_CadAssociado::newMemberEndToEnd_data()
 {
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("documento");
+    QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("uncheckSecondPackage");
 
-    QTest::newRow("CPF, both packages") << QStringLiteral("11144477735") << false;
-    QTest::newRow("CNPJ, one package unticked") << QStringLiteral("11222333000181") << true;
+    QTest::newRow("CPF, both packages") << QStringLiteral("11144477735") << QStringLiteral("11144477735")
+                                        << QStringLiteral("111.444.777-35") << false;
+    QTest::newRow("CNPJ, one package unticked") << QStringLiteral("11222333000181")
+                                                << QStringLiteral("11222333000181")
+                                                << QStringLiteral("11.222.333/0001-81") << true;
+    QTest::newRow("alphanumeric CNPJ typed in lower case")
+        << QStringLiteral("12abc34501de35") << QStringLiteral("12ABC34501DE35") << QStringLiteral("12.ABC.345/01DE-35")
+        << false;
 }
 
 void tst_CadAssociado::newMemberEndToEnd()
 {
+    QFETCH(QString, typed);
     QFETCH(QString, documento);
+    QFETCH(QString, shown);
     QFETCH(bool, uncheckSecondPackage);
 
     search(0, QString());
@@ -631,7 +641,7 @@ void tst_CadAssociado::newMemberEndToEnd()
     bool documentEnabled = true, loginShown = false, pct01 = false, pct02 = false;
     QString shownDocument;
     ModalAnswer answers({[&](QDialog *prompt) {
-                             typeText(child(prompt, "edtDoc"), documento);
+                             typeText(child(prompt, "edtDoc"), typed);
                              QTest::keyClick(child(prompt, "edtDoc"), Qt::Key_Return);
                          },
                          [&](QDialog *dialog) {
@@ -678,8 +688,7 @@ void tst_CadAssociado::newMemberEndToEnd()
     QCOMPARE(caption, QStringLiteral("Associado - ") + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))
                           + QStringLiteral("|MARIA OPERADORA"));
     QVERIFY(!documentEnabled);
-    QCOMPARE(shownDocument, documento.size() == 11 ? QStringLiteral("111.444.777-35")
-                                                   : QStringLiteral("11.222.333/0001-81"));
+    QCOMPARE(shownDocument, shown);
     QVERIFY(loginShown);
     QVERIFY(pct01);
     QVERIFY(pct02);
@@ -717,6 +726,11 @@ void tst_CadAssociado::newMemberEndToEnd()
     // Searched again with the type and text shown: the new member is listed.
     QCOMPARE(names().size(), before + 1);
     QVERIFY(names().contains(QStringLiteral("LOJA NOVA")));
+
+    // Found by its document, typed as the user typed it.
+    search(1, typed);
+    QCOMPARE(names(), QStringList{QStringLiteral("LOJA NOVA")});
+    QCOMPARE(DMds->cdsPesqAssociado->text(u"ACD_A_CNPJ"), documento);
 }
 
 int main(int argc, char *argv[])

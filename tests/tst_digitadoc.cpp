@@ -24,6 +24,7 @@ private slots:
     void typedCharacterByCharacter();
     void deletingBelowElevenClearsTheCheck();
     void enterConfirmsOnlyAValidDocument();
+    void alphanumericCnpjGivenInCapitals();
     void escapeCancels();
 
 private:
@@ -58,10 +59,13 @@ void tst_DigitaDoc::layout()
     QVERIFY(lblValid()->text().isEmpty());
     QCOMPARE(lblValid()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QVERIFY(lblValid()->font().bold());
-    // Free text: no mask, no limit, no change of case.
+    // Free text: no mask, no limit; letters become capitals (a CNPJ may
+    // hold them), the rest is kept as typed.
     QVERIFY(edtDoc()->inputMask().isEmpty());
     QCOMPARE(edtDoc()->maxLength(), 32767);
-    QVERIFY(!edtDoc()->validator());
+    QTest::keyClicks(edtDoc(), QStringLiteral("a.b/1-"));
+    QCOMPARE(edtDoc()->text(), QStringLiteral("A.B/1-"));
+    edtDoc()->clear();
     QCOMPARE(QApplication::focusWidget(), edtDoc());
 
     // Tab order: entry field, "OK", "Cancela".
@@ -100,6 +104,14 @@ void tst_DigitaDoc::typedCharacterByCharacter_data()
                                                << false;
     QTest::newRow("blanks only") << QString(14, QLatin1Char(' ')) << cpf << false << cnpj << false;
     QTest::newRow("letters only") << QStringLiteral("abcdefghijklmn") << cpf << false << cnpj << false;
+    // A CNPJ may hold capitals in its first twelve positions.
+    QTest::newRow("alphanumeric CNPJ typed in lower case") << QStringLiteral("12abc34501de35") << cpf << false
+                                                           << QString() << true;
+    QTest::newRow("alphanumeric CNPJ with 'A' counted as 10") << QStringLiteral("12ABC34501DE45") << cpf << false
+                                                               << cnpj << false;
+    QTest::newRow("letter in a check digit") << QStringLiteral("12ABC34501DEA5") << cpf << false << cnpj << false;
+    QTest::newRow("alphanumeric CNPJ with its punctuation") << QStringLiteral("12.ABC.345/01DE-35") << cpf
+                                                            << false << cnpj << false;
     QTest::newRow("digits with a blank inside") << QStringLiteral("1234567890 9") << cpf << false << QString()
                                                 << false;
 }
@@ -115,7 +127,8 @@ void tst_DigitaDoc::typedCharacterByCharacter()
     for (qsizetype i = 0; i < typed.size(); ++i) {
         QTest::keyClicks(edtDoc(), typed.mid(i, 1));
         const qsizetype length = i + 1;
-        QCOMPARE(edtDoc()->text(), typed.left(length));
+        // Letters turn to capitals as they are typed.
+        QCOMPARE(edtDoc()->text(), typed.left(length).toUpper());
         QString label;
         bool ok = false;
         if (length == 11) {
@@ -160,6 +173,15 @@ void tst_DigitaDoc::enterConfirmsOnlyAValidDocument()
     QVERIFY(!m_prompt->isVisible());
     QCOMPARE(m_prompt->result(), int(QDialog::Accepted));
     QCOMPARE(m_prompt->documento(), QStringLiteral("12345678909"));
+}
+
+void tst_DigitaDoc::alphanumericCnpjGivenInCapitals()
+{
+    QTest::keyClicks(edtDoc(), QStringLiteral("12abc34501de35"));
+    QTest::keyClick(edtDoc(), Qt::Key_Return);
+    QVERIFY(!m_prompt->isVisible());
+    QCOMPARE(m_prompt->result(), int(QDialog::Accepted));
+    QCOMPARE(m_prompt->documento(), QStringLiteral("12ABC34501DE35"));
 }
 
 void tst_DigitaDoc::escapeCancels()

@@ -17,11 +17,14 @@ private slots:
     void validaDocumento();
     void soNumeros_data();
     void soNumeros();
+    void limpaDocumento_data();
+    void limpaDocumento();
     void mascaraDocumento_data();
     void mascaraDocumento();
     void mascaraQt_data();
     void mascaraQt();
     void qtMaskShowsStoredDigits();
+    void cnpjMaskTakesLettersInTheBase();
 };
 
 enum Documento { CPF, CNPJ };
@@ -39,7 +42,9 @@ void tst_Validation::validaDocumento_data()
     QTest::newRow("cpf no digit") << CPF << u"abc"_s << true;
     QTest::newRow("cnpj empty") << CNPJ << QString() << true;
     QTest::newRow("cnpj blanks") << CNPJ << u"   "_s << true;
-    QTest::newRow("cnpj no digit") << CNPJ << u"abc"_s << true;
+    QTest::newRow("cnpj punctuation only") << CNPJ << u" ./-"_s << true;
+    // Letters are CNPJ characters now: three of them are a CNPJ begun.
+    QTest::newRow("cnpj letters only") << CNPJ << u"abc"_s << false;
 
     // Worked example: dv1 comes out as 10 and becomes 0.
     QTest::newRow("cpf worked example") << CPF << u"12345678909"_s << true;
@@ -67,6 +72,23 @@ void tst_Validation::validaDocumento_data()
     QTest::newRow("cnpj 15th digit ignored") << CNPJ << u"112223330001817"_s << true;
     QTest::newRow("cnpj 11 digits") << CNPJ << u"12345678909"_s << false;
     QTest::newRow("cnpj 13 digits") << CNPJ << u"1122233300018"_s << false;
+
+    // Letters in the first twelve positions count as their code minus 48.
+    QTest::newRow("cnpj alphanumeric") << CNPJ << u"12ABC34501DE35"_s << true;
+    QTest::newRow("cnpj alphanumeric formatted") << CNPJ << u"12.ABC.345/01DE-35"_s << true;
+    QTest::newRow("cnpj alphanumeric lower case") << CNPJ << u"12abc34501de35"_s << true;
+    QTest::newRow("cnpj alphanumeric lower case formatted") << CNPJ << u"12.abc.345/01de-35"_s << true;
+    // Counting 'A' as 10 (hexadecimal) gives these check digits.
+    QTest::newRow("cnpj letter counted as 10") << CNPJ << u"12ABC34501DE45"_s << false;
+    QTest::newRow("cnpj alphanumeric wrong check digit") << CNPJ << u"12ABC34501DE36"_s << false;
+    QTest::newRow("cnpj letter in position 13") << CNPJ << u"12ABC34501DEA5"_s << false;
+    QTest::newRow("cnpj letter in position 14") << CNPJ << u"12ABC34501DE3A"_s << false;
+    QTest::newRow("cnpj alphanumeric 13 characters") << CNPJ << u"12ABC34501DE3"_s << false;
+    QTest::newRow("cnpj alphanumeric 15th character ignored") << CNPJ << u"12ABC34501DE35X"_s << true;
+    QTest::newRow("cnpj all letters Z") << CNPJ << u"ZZZZZZZZZZZZ62"_s << true;
+    // Only A-Z: other letters are dropped like punctuation.
+    QTest::newRow("cnpj accented letter dropped") << CNPJ << u"\u00C912ABC34501DE35"_s << true;
+
     // A valid CPF is not a valid CNPJ and the other way round.
     QTest::newRow("cpf given a cnpj") << CPF << u"11222333000181"_s << false;
 }
@@ -99,15 +121,35 @@ void tst_Validation::soNumeros()
     QCOMPARE(SoNumeros(texto), digitos);
 }
 
+void tst_Validation::limpaDocumento_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("documento");
+
+    QTest::newRow("formatted alphanumeric cnpj") << u"12.abc.345/01de-35"_s << u"12ABC34501DE35"_s;
+    QTest::newRow("digits only") << u"11.222.333/0001-81"_s << u"11222333000181"_s;
+    QTest::newRow("empty") << QString() << QString();
+    // Only A-Z and '0'..'9': accented letters and other digits are dropped.
+    QTest::newRow("other letters and digits") << u"\u00E7\u00C9\u03B1z\u0669@[`{9"_s << u"Z9"_s;
+}
+
+void tst_Validation::limpaDocumento()
+{
+    QFETCH(QString, texto);
+    QFETCH(QString, documento);
+    QCOMPARE(LimpaDocumento(texto), documento);
+}
+
 void tst_Validation::mascaraDocumento_data()
 {
     QTest::addColumn<QString>("documento");
     QTest::addColumn<QString>("mascara");
 
     const QString cpf = u"!999.999.999-99;0;_"_s;
-    const QString cnpj = u"!99.999.999/9999-99;0;_"_s;
+    const QString cnpj = u"!>aa.aaa.aaa/aaaa-99;0;_"_s;
     QTest::newRow("11 characters") << u"12345678909"_s << cpf;
     QTest::newRow("14 characters") << u"11222333000181"_s << cnpj;
+    QTest::newRow("14 characters with letters") << u"12ABC34501DE35"_s << cnpj;
     QTest::newRow("empty") << QString() << cnpj;
     QTest::newRow("10 characters") << u"1234567890"_s << cnpj;
     QTest::newRow("12 characters") << u"123456789012"_s << cnpj;
@@ -128,7 +170,8 @@ void tst_Validation::mascaraQt_data()
     QTest::addColumn<QString>("qt");
 
     QTest::newRow("cpf") << u"!999.999.999-99;0;_"_s << u"000.000.000-00;_"_s;
-    QTest::newRow("cnpj") << u"!99.999.999/9999-99;0;_"_s << u"00.000.000/0000-00;_"_s;
+    QTest::newRow("cnpj") << u"!>aa.aaa.aaa/aaaa-99;0;_"_s << u">nn.nnn.nnn/nnnn-00;_"_s;
+    QTest::newRow("digits only") << u"!99.999.999/9999-99;0;_"_s << u"00.000.000/0000-00;_"_s;
     QTest::newRow("required digits, no sections") << u"00000-000"_s << u"99999-999;_"_s;
     QTest::newRow("other placeholder") << u"(99) 9999-9999;1;*"_s << u"(00) 0000-0000;*"_s;
     QTest::newRow("letter classes and case") << u">LLl<Aa<>Cc#"_s << u">AAa<Nn!Xx#;_"_s;
@@ -157,6 +200,27 @@ void tst_Validation::qtMaskShowsStoredDigits()
     field.setText(u"11222333000181"_s);
     QCOMPARE(field.displayText(), u"11.222.333/0001-81"_s);
     QCOMPARE(SoNumeros(field.text()), u"11222333000181"_s);
+}
+
+void tst_Validation::cnpjMaskTakesLettersInTheBase()
+{
+    QLineEdit field;
+    field.setInputMask(MascaraQt(MascaraDocumento(u"12ABC34501DE35"_s)));
+    field.setText(u"12ABC34501DE35"_s);
+    QCOMPARE(field.displayText(), u"12.ABC.345/01DE-35"_s);
+
+    // Typed in lower case, shown and kept in capitals.
+    field.clear();
+    field.setCursorPosition(0);
+    QTest::keyClicks(&field, u"12abc34501de35"_s);
+    QCOMPARE(field.displayText(), u"12.ABC.345/01DE-35"_s);
+    QCOMPARE(LimpaDocumento(field.text()), u"12ABC34501DE35"_s);
+
+    // The check digits take no letter.
+    field.clear();
+    field.setCursorPosition(0);
+    QTest::keyClicks(&field, u"12abc34501deab"_s);
+    QCOMPARE(LimpaDocumento(field.text()), u"12ABC34501DE"_s);
 }
 
 QTEST_MAIN(tst_Validation)

@@ -65,7 +65,7 @@ public:
         } else if (qobject_cast<QLabel *>(editor)) {
             return;
         } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-            value = line->inputMask().isEmpty() ? line->text() : unmasked(line->text());
+            value = FieldMapper::storedText(line);
         } else {
             const QByteArray name = editor->metaObject()->userProperty().name();
             value = editor->property(name.constData());
@@ -86,6 +86,11 @@ FieldMapper::FieldMapper(QObject *parent) : QDataWidgetMapper(parent)
 {
     setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     setItemDelegate(new FieldDelegate(this));
+}
+
+QString FieldMapper::storedText(const QLineEdit *field)
+{
+    return field->inputMask().isEmpty() ? field->text() : unmasked(field->text());
 }
 
 void FieldMapper::addLookup(QComboBox *combo, int section, const QAbstractItemModel *list, int keyColumn,

@@ -3,6 +3,7 @@
 #include <QDataWidgetMapper>
 
 class QComboBox;
+class QLineEdit;
 
 // How an edit dialog binds its fields to one row of a table model (a
 // MemTable): a QDataWidgetMapper with manual submit. The fields show the
@@ -42,4 +43,8 @@ public:
     // `list` (copied once: lookup tables don't change) and stores the
     // chosen row's `keyColumn` in `section`.
     void addLookup(QComboBox *combo, int section, const QAbstractItemModel *list, int keyColumn, int textColumn);
+
+    // What submit() stores from a text field, for a dialog that checks the
+    // value before it is written.
+    static QString storedText(const QLineEdit *field);
 };

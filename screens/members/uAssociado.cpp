@@ -379,19 +379,20 @@ bool TfrmAssociado::validaDocumento()
 {
     const MemTable *membro = DMds->cdsCadAssociado;
     const QString armazenado = membro->text(u"ACD_A_CNPJ");
-    const QString texto = ui->dbedtACD_A_CNPJ->text();
-    // The mask lets only digits in; its punctuation and blanks are display.
-    const QString documento = ui->dbedtACD_A_CNPJ->inputMask().isEmpty() ? texto : SoNumeros(texto);
+    // What OK would store: the mask's punctuation and blanks are display.
+    const QString documento = FieldMapper::storedText(ui->dbedtACD_A_CNPJ);
     // A stored document written with punctuation is the same document.
-    if (documento == SoNumeros(armazenado))
+    if (documento == LimpaDocumento(armazenado))
         return true;
 
-    // Checked as the prompt of a new member checks it: digits alone, as
-    // many as the mask in use asks for, with right check digits.
+    // Checked as the prompt of a new member checks it: as many characters
+    // as the mask in use asks for, digits alone for a CPF, digits and
+    // capitals A-Z for a CNPJ, with right check digits. The mask lets in
+    // letters of any alphabet; those are refused here.
     const bool cpf = armazenado.size() == 11;
-    const bool valido = SoNumeros(documento) == documento
-                        && (cpf ? documento.size() == 11 && ValidaCPF(documento)
-                                : documento.size() == 14 && ValidaCNPJ(documento));
+    const bool valido = cpf ? SoNumeros(documento) == documento && documento.size() == 11 && ValidaCPF(documento)
+                            : LimpaDocumento(documento) == documento && documento.size() == 14
+                                  && ValidaCNPJ(documento);
     QString mensagem;
     qint32 outro = 0;
     if (!valido)

@@ -3,6 +3,7 @@
 #include "ui_uDigitaDoc.h"
 
 #include "TahomaFont.h"
+#include "UpperCaseValidator.h"
 #include "uRotinas.h"
 
 TfrmDigitaDoc::TfrmDigitaDoc(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmDigitaDoc>())
@@ -19,6 +20,8 @@ TfrmDigitaDoc::TfrmDigitaDoc(QWidget *parent) : QDialog(parent), ui(std::make_un
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     ui->lblValid->setPalette(red);
 
+    // A CNPJ may hold letters, stored as capitals.
+    UpperCaseValidator::apply(ui->edtDoc);
     connect(ui->edtDoc, &QLineEdit::textChanged, this, &TfrmDigitaDoc::edtDocChange);
     connect(ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->btnCancela, &QPushButton::clicked, this, &QDialog::reject);
@@ -34,9 +37,10 @@ QString TfrmDigitaDoc::documento() const
 void TfrmDigitaDoc::edtDocChange()
 {
     const QString texto = ui->edtDoc->text();
-    // The check routines answer true for a text without digits and read
-    // only the digits of a punctuated one; a document is digits alone.
+    // The check routines skip punctuation and blanks; a document is typed
+    // bare: a CPF as digits alone, a CNPJ as digits and capitals A-Z.
     const bool soDigitos = SoNumeros(texto) == texto;
+    const bool soCaracteresDeDocumento = LimpaDocumento(texto) == texto;
     ui->lblValid->clear();
     m_valido = false;
     if (texto.size() == 11) {
@@ -44,7 +48,7 @@ void TfrmDigitaDoc::edtDocChange()
         if (!m_valido)
             ui->lblValid->setText(QStringLiteral("CPF inválido"));
     } else if (texto.size() == 14) {
-        m_valido = soDigitos && ValidaCNPJ(texto);
+        m_valido = soCaracteresDeDocumento && ValidaCNPJ(texto);
         if (!m_valido)
             ui->lblValid->setText(QStringLiteral("CNPJ inválido"));
     }

@@ -17,10 +17,22 @@ QString SoNumeros(const QString &texto)
     return digits;
 }
 
+QString LimpaDocumento(const QString &texto)
+{
+    QString documento;
+    for (const QChar c : texto) {
+        if ((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'))
+            documento += c;
+        else if (c >= u'a' && c <= u'z')
+            documento += QChar(c.unicode() - u'a' + u'A');
+    }
+    return documento;
+}
+
 namespace {
 
-// One check digit: the weighted sum of the digits, 11 minus its remainder by
-// 11, and 0 where that comes to 10 or more.
+// One check digit: the weighted sum of the characters' values (code - 48),
+// 11 minus its remainder by 11, and 0 where that comes to 10 or more.
 int checkDigit(const QString &digits, const int *weights, int count)
 {
     int sum = 0;
@@ -30,13 +42,13 @@ int checkDigit(const QString &digits, const int *weights, int count)
     return dv >= 10 ? 0 : dv;
 }
 
-// The check of a document of `base` digits followed by its two check digits.
-// The second digit's weights run over the base and the first check digit.
+// The check of a cleaned document: `base` characters followed by its two
+// check digits. The second digit's weights run over the base and the first
+// check digit.
 template <std::size_t Base>
-bool validaDocumento(const QString &texto, const std::array<int, Base> &firstWeights,
+bool validaDocumento(const QString &t, const std::array<int, Base> &firstWeights,
                      const std::array<int, Base + 1> &secondWeights)
 {
-    const QString t = SoNumeros(texto);
     if (t.isEmpty())
         return true;
     if (std::size_t(t.size()) < Base + 2)
@@ -52,17 +64,18 @@ bool validaDocumento(const QString &texto, const std::array<int, Base> &firstWei
 
 bool ValidaCPF(const QString &texto)
 {
-    return validaDocumento<9>(texto, {10, 9, 8, 7, 6, 5, 4, 3, 2}, {11, 10, 9, 8, 7, 6, 5, 4, 3, 2});
+    return validaDocumento<9>(SoNumeros(texto), {10, 9, 8, 7, 6, 5, 4, 3, 2}, {11, 10, 9, 8, 7, 6, 5, 4, 3, 2});
 }
 
 bool ValidaCNPJ(const QString &texto)
 {
-    return validaDocumento<12>(texto, {5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2}, {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2});
+    // The check digits compare as digits, so a letter in their place fails.
+    return validaDocumento<12>(LimpaDocumento(texto), {5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2}, {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2});
 }
 
 QString MascaraDocumento(const QString &documento)
 {
-    return documento.size() == 11 ? u"!999.999.999-99;0;_"_s : u"!99.999.999/9999-99;0;_"_s;
+    return documento.size() == 11 ? u"!999.999.999-99;0;_"_s : u"!>aa.aaa.aaa/aaaa-99;0;_"_s;
 }
 
 QString MascaraQt(const QString &mascara)
