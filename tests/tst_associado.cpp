@@ -41,6 +41,7 @@ insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR, AC
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL, CID_A_COD) values (11, '11444777000161', 'COMÉRCIO LTDA', 1, 'S', '3304557');
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL) values (12, '98765432100', 'MARIA SOUZA', 1, 'S');
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL) values (13, '12ABC34501DE35', 'EMPRESA NOVA LTDA', 1, 'S');
+insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ACD_A_LGR, ASS_I_COD, ACD_A_ABL) values (14, '27365914000102', 'Loja da Esquina', 'rua b', 1, 'S');
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL) values (20, '52998224725', 'DE OUTRA', 2, 'S');
 insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) values (101, 'JOSÉ', '11', '32220001', 10);
 insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) values (102, 'LOJA', '11', '32220002', 10);
@@ -70,6 +71,7 @@ private slots:
     void documentMask_data();
     void documentMask();
     void okWritesTheFieldsCancelWritesNothing();
+    void storedLowerCaseShownAsStored();
     void upperCaseExceptTheEmail_data();
     void upperCaseExceptTheEmail();
     void fieldChecks_data();
@@ -360,6 +362,28 @@ void tst_Associado::okWritesTheFieldsCancelWritesNothing()
     clickOk();
     QCOMPARE(m_editor->result(), int(QDialog::Accepted));
     QCOMPARE(membro()->state(), MemTable::State::Browse);
+}
+
+void tst_Associado::storedLowerCaseShownAsStored()
+{
+    // Written in lower case by another program: capitals apply to what is
+    // typed, so the row is shown as stored and OK leaves it as it was.
+    openToEdit(14);
+    QCOMPARE(control("dbedtACD_A_NOM")->text(), QStringLiteral("Loja da Esquina"));
+    QCOMPARE(control("dbedtACD_A_LGR")->text(), QStringLiteral("rua b"));
+    control("dbedtACD_A_NOM")->setFocus();
+    clickOk();
+    QCOMPARE(m_editor->result(), int(QDialog::Accepted));
+    QCOMPARE(membro()->state(), MemTable::State::Browse);
+    QCOMPARE(membro()->text(u"ACD_A_NOM"), QStringLiteral("Loja da Esquina"));
+
+    // Once typed into, the field is the user's: all of it turns to capitals.
+    openToEdit(14);
+    auto *nome = control("dbedtACD_A_NOM");
+    nome->setFocus();
+    nome->end(false);
+    QTest::keyClicks(nome, QStringLiteral(" x"));
+    QCOMPARE(nome->text(), QStringLiteral("LOJA DA ESQUINA X"));
 }
 
 void tst_Associado::upperCaseExceptTheEmail_data()

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -49,9 +50,15 @@ public:
         } else if (auto *label = qobject_cast<QLabel *>(editor)) {
             label->setText(value.toString());
         } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            // The stored value as it is: a field runs its validator on any
+            // text it is given, and an upper-case validator would show (and
+            // OK would then write) a stored lower-case value in capitals.
             // Also for a masked field: the mask places the stored characters
             // between its punctuation.
+            const QPointer<const QValidator> validator = line->validator();
+            line->setValidator(nullptr);
             line->setText(value.toString());
+            line->setValidator(validator);
         } else {
             QStyledItemDelegate::setEditorData(editor, index);
         }

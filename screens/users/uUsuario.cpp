@@ -21,6 +21,12 @@ TfrmUsuario::TfrmUsuario(QWidget *parent) : QDialog(parent), ui(std::make_unique
     setFixedSize(size());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     PasswordStarStyle::apply(ui->dbedtUSU_A_SEN);
+    // Upper case applies to what is typed. The password too: the login turns
+    // every typed letter to upper case, so a password given here must be
+    // typed the same way.
+    UpperCaseValidator::apply(ui->dbedtUSU_A_NOM);
+    UpperCaseValidator::apply(ui->dbedtUSU_A_USU);
+    UpperCaseValidator::apply(ui->dbedtUSU_A_SEN);
 
     MemTable *table = DMds->cdsPesUsuario;
     MemTable *ativo = DMds->cdsAtivo;
@@ -58,17 +64,6 @@ void TfrmUsuario::FormShow()
 {
     // The caller has made the row to edit current (a new one for "Novo").
     m_mapper->setCurrentIndex(DMds->cdsPesUsuario->currentRow());
-    if (!m_filled) {
-        m_filled = true;
-        // Upper case applies to what is typed, not to what is stored: a field
-        // runs its validator on any text it is given, so the validators come
-        // after the row is shown, and OK without a change writes the row as it
-        // was. The password too: the login turns every typed letter to upper
-        // case, so a password given here must be typed the same way.
-        UpperCaseValidator::apply(ui->dbedtUSU_A_NOM);
-        UpperCaseValidator::apply(ui->dbedtUSU_A_USU);
-        UpperCaseValidator::apply(ui->dbedtUSU_A_SEN);
-    }
     chkMostrarSenhaClick();
 }
 

@@ -35,5 +35,4 @@ private:
 
     std::unique_ptr<Ui::frmUsuario> ui;
     FieldMapper *m_mapper = nullptr;
-    bool m_filled = false;
 };
