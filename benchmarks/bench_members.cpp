@@ -1,0 +1,506 @@
+// Speed of the member register at the scale of a large association: the
+// member search from the database to a filled grid, the single-row reads
+// and searches, and the writes of a new member. Runs on the database that
+// BenchDatabase builds (300,000 members, 100,000 of them in the association
+// logged in), with the embedded engine, as the program runs on one desk.
+//
+//   bench_members [--data-dir=FOLDER] [Google Benchmark flags]
+//
+// Every figure is the median of several repetitions; the summary at the end
+// sets the figures against their targets.
+
+#include "BenchDatabase.h"
+#include "FbConnection.h"
+#include "FbStatement.h"
+#include "Feedback.h"
+#include "Session.h"
+#include "TAssociado.h"
+#include "TListaCidade.h"
+#include "TListaParceiro.h"
+#include "TListaUsuarios.h"
+#include "TUsuarios.h"
+#include "uCadAssociado.h"
+#include "uDM.h"
+#include "uDMds.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <unistd.h>
+#include <map>
+#include <string>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Matches every member of the association logged in (their names start with
+// their trade), and about 1% of them (one surname of a hundred).
+const QString TextoTodos = u"LOJA"_s;
+const QString TextoUmPorCento = u"QUEIROZ"_s;
+const QString CnpjAssociacao = u"11222333000181"_s;
+
+// Messages the data layer shows: any at all means the figure is not what it
+// claims to be. The wait cursor is the program's own.
+class BenchFeedback : public Feedback
+{
+public:
+    void showMessage(Kind, const QString &text) override { messages << text; }
+    void beginWait() override { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    void endWait() override { QGuiApplication::restoreOverrideCursor(); }
+
+    QStringList messages;
+};
+
+BenchFeedback *feedback = nullptr;
+
+// From /proc/self/status, in MB: VmHWM (the peak resident size) or VmRSS.
+double statusMegabytes(const char *key)
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0.0;
+    const QByteArray prefix = QByteArray(key) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0.0;
+}
+
+// Starts the peak (VmHWM) again from the present size, so that a figure
+// shows the peak of what it measures, not of what ran before.
+void resetPeak()
+{
+    QFile clearRefs(u"/proc/self/clear_refs"_s);
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
+bool failed(benchmark::State &state)
+{
+    if (feedback->messages.isEmpty())
+        return false;
+    state.SkipWithError(feedback->messages.join(u" | "_s).toStdString().c_str());
+    feedback->messages.clear();
+    return true;
+}
+
+// The grid of the member list as the benchmarks see it: a plain view on the
+// search table, shown (offscreen), so that its reaction to new rows counts.
+QTableView *grid = nullptr;
+
+// A member of the association in the middle of the 1% search: read, looked
+// up by document, and the key of the association's user.
+struct Amostra
+{
+    qint32 id = 0;
+    QString documento;
+    qint32 usuario = 0;
+} amostra;
+
+// --- 1 to 3: the member search -------------------------------------------------
+
+// The floor: the very statement the search opens, through our access layer,
+// rows fetched and dropped. Prepared anew each time, as the search does.
+void BM_Fetch(benchmark::State &state, const QString &texto)
+{
+    FbStatement statement(DM->connection());
+    const QString sql = TDM::textoPesqAssociado(AssociacaoAtual->id(), tpNome, texto);
+    qint64 rows = 0;
+    for (auto _ : state) {
+        rows = 0;
+        statement.setSql(sql);
+        const std::unique_ptr<FbResultSet> cursor = statement.open();
+        while (cursor->next())
+            ++rows;
+        cursor->close();
+    }
+    state.counters["rows"] = double(rows);
+}
+
+// What F2 in the member list does, up to the grid showing its rows: search,
+// fill the table, release the entities, let the view lay out and paint.
+void BM_SearchToGrid(benchmark::State &state, const QString &texto)
+{
+    DMds->cdsPesqAssociado->empty();
+    QCoreApplication::processEvents();
+    resetPeak();
+    for (auto _ : state) {
+        {
+            const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tpNome, texto);
+            DMds->PopulacdsPesqAssociado(*lista);
+        }
+        QCoreApplication::processEvents();
+    }
+    if (failed(state))
+        return;
+    state.counters["rows"] = double(DMds->cdsPesqAssociado->recordCount());
+    state.counters["VmHWM_MB"] = statusMegabytes("VmHWM");
+    state.counters["VmRSS_MB"] = statusMegabytes("VmRSS");
+}
+
+// The two halves of the above, to see where the time goes.
+void BM_SearchOnly(benchmark::State &state, const QString &texto)
+{
+    qint64 rows = 0;
+    for (auto _ : state) {
+        const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tpNome, texto);
+        rows = lista->Lista().count();
+    }
+    if (failed(state))
+        return;
+    state.counters["rows"] = double(rows);
+}
+
+void BM_FillOnly(benchmark::State &state, const QString &texto)
+{
+    const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tpNome, texto);
+    for (auto _ : state) {
+        DMds->PopulacdsPesqAssociado(*lista);
+        QCoreApplication::processEvents();
+    }
+    if (failed(state))
+        return;
+    state.counters["rows"] = double(DMds->cdsPesqAssociado->recordCount());
+}
+
+// The same through the member list window itself: its grid with hidden
+// columns, titles, the grey-row delegate and the cursor link.
+void BM_Window(benchmark::State &state, const QString &texto)
+{
+    DMds->cdsPesqAssociado->empty();
+    // Only the window's own grid shows the table meanwhile.
+    grid->setModel(nullptr);
+    auto *window = new TfrmCadAssociado;
+    window->resize(757, 408);
+    window->show();
+    window->findChild<QLineEdit *>(u"edtPesq"_s)->setText(texto);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        window->actPesqExecute();
+        QCoreApplication::processEvents();
+    }
+    const int rows = DMds->cdsPesqAssociado->recordCount();
+    window->close(); // frees itself
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    grid->setModel(DMds->cdsPesqAssociado);
+    QCoreApplication::processEvents();
+    if (failed(state))
+        return;
+    state.counters["rows"] = double(rows);
+}
+
+// --- 4: single rows ------------------------------------------------------------
+
+void BM_LeAssociadoID(benchmark::State &state)
+{
+    int fones = 0;
+    for (auto _ : state) {
+        const std::unique_ptr<TAssociado> associado = DM->LeAssociadoID(amostra.id);
+        fones = associado->fones().count();
+    }
+    if (fones != 2)
+        state.SkipWithError("the member was read without its two contacts");
+}
+
+void BM_BuscaDoc(benchmark::State &state)
+{
+    bool found = false;
+    for (auto _ : state) {
+        qint32 id = 0;
+        found = DMds->BuscaDoc(amostra.documento, id, false);
+    }
+    if (!failed(state) && !found)
+        state.SkipWithError("the document was not found");
+}
+
+void BM_PesqCidade(benchmark::State &state, TTipoPesqCidade tipo, const QString &texto)
+{
+    qint64 rows = 0;
+    for (auto _ : state) {
+        const std::unique_ptr<TListaCidade> lista = DM->PesqCidade(tipo, texto);
+        rows = lista->lista().count();
+    }
+    if (failed(state))
+        return;
+    state.counters["rows"] = double(rows);
+}
+
+// --- 5: a new member -------------------------------------------------------------
+
+std::unique_ptr<TAssociado> novoAssociado()
+{
+    auto novo = std::make_unique<TAssociado>();
+    TAssociado &a = *novo;
+    a.setCnpj(u"45997418000153"_s);
+    a.setIe(u"110042490114"_s);
+    a.setNome(u"LOJA NOVA DO CENTRO"_s);
+    a.setLogradouro(u"RUA DAS FLORES"_s);
+    a.setNumero(u"100"_s);
+    a.setBairro(u"CENTRO"_s);
+    a.setCep(u"13450000"_s);
+    a.setIbge(u"3545803"_s);
+    a.setEmail(u"loja.nova@exemplo.com.br"_s);
+    a.setAbilitado(u"S"_s);
+    a.setPct01(u"S"_s);
+    a.setPct02(u"S"_s);
+    a.setId_ass(AssociacaoAtual->id());
+    a.setId_usu(amostra.usuario);
+    for (const auto &[nome, fone] : {std::pair{u"MARIA"_s, u"32220001"_s}, std::pair{u"JOSÉ"_s, u"991230002"_s}}) {
+        auto f = std::make_unique<TFones>();
+        f->setNome(nome);
+        f->setDdd(u"19"_s);
+        f->setFone(fone);
+        a.fones().append(std::move(f));
+    }
+    return novo;
+}
+
+TUsuarios loginDe(const TAssociado &a)
+{
+    TUsuarios u;
+    u.setNome(u"MARIA SILVA"_s);
+    u.setUsuario(u"MARIA"_s);
+    u.setSenha(a.cnpj().left(5));
+    u.setMst(u"S"_s);
+    u.setAbilitado(u"S"_s);
+    u.setId_pai(a.id());
+    return u;
+}
+
+enum class Escrita { Associado, Fones, Usuario, Todas };
+
+// Each iteration writes one new member (or its contacts, or its user) and,
+// outside the timing, deletes it again, so the database keeps its size.
+void BM_Escrita(benchmark::State &state, Escrita qual)
+{
+    for (auto _ : state) {
+        const std::unique_ptr<TAssociado> novo = novoAssociado();
+        TAssociado &a = *novo;
+        if (qual == Escrita::Associado || qual == Escrita::Todas) {
+            DM->IUAssociado(a);
+        } else {
+            state.PauseTiming();
+            DM->IUAssociado(a);
+            state.ResumeTiming();
+        }
+        if (qual == Escrita::Fones || qual == Escrita::Todas)
+            DM->IUAcdFones(a);
+        if (qual == Escrita::Usuario || qual == Escrita::Todas)
+            DM->IUAcdUsuarios(loginDe(a));
+        state.PauseTiming();
+        if (a.id() == 0 || !DM->ExcluirAssociado(a.id()))
+            feedback->messages << u"the new member was not stored or not deleted"_s;
+        state.ResumeTiming();
+    }
+    failed(state);
+}
+
+// --- summary -----------------------------------------------------------------------
+
+// Prints what the console reporter prints, keeps the medians, and sets them
+// against the targets at the end.
+class SummaryReporter : public benchmark::ConsoleReporter
+{
+public:
+    explicit SummaryReporter(bool color) : ConsoleReporter(color ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.error_occurred)
+                continue;
+            // With one repetition there is no aggregate: the run is the figure.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
+                continue;
+            std::string name = run.run_name.function_name;
+            if (!run.run_name.args.empty())
+                name += "/" + run.run_name.args;
+            m_ms[name] = run.GetAdjustedRealTime() * toMilliseconds(run.time_unit);
+            const auto peak = run.counters.find("VmHWM_MB");
+            if (peak != run.counters.end())
+                m_peak[name] = peak->second.value;
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\nSummary (medians, wall time)\n");
+        ratio("2/1  search to grid / fetch, every member", "2_SearchToGrid/todos", "1_Fetch/todos", 1.5);
+        ratio("3/3f search to grid / fetch, about 1%", "3_SearchToGrid/um_por_cento", "3_Fetch/um_por_cento", 1.5);
+        target("search of 100,000 rows to the grid", "2_SearchToGrid/todos", 1000.0);
+        target("the same through the member list window", "2_Window/todos", 1000.0);
+        for (const char *single : {"4_LeAssociadoID", "4_BuscaDoc", "4_PesqCidade/ibge", "4_PesqCidade/nome",
+                                   "5_IUAssociado", "5_IUAcdFones", "5_IUAcdUsuarios"})
+            target(single, single, 5.0);
+        const auto peak = m_peak.find("2_SearchToGrid/todos");
+        if (peak != m_peak.end())
+            std::printf("  %-55s %9.1f MB  (target < 150 MB)  %s\n", "peak memory, 100,000 rows to the grid (VmHWM)",
+                        peak->second, peak->second < 150.0 ? "ok" : "MISSED");
+    }
+
+private:
+    static double toMilliseconds(benchmark::TimeUnit unit)
+    {
+        switch (unit) {
+        case benchmark::kNanosecond: return 1e-6;
+        case benchmark::kMicrosecond: return 1e-3;
+        case benchmark::kMillisecond: return 1.0;
+        case benchmark::kSecond: return 1e3;
+        }
+        return 1.0;
+    }
+
+    bool has(const std::string &name) const { return m_ms.count(name) != 0; }
+
+    void ratio(const char *what, const std::string &a, const std::string &b, double limit)
+    {
+        if (!has(a) || !has(b))
+            return;
+        const double r = m_ms.at(a) / m_ms.at(b);
+        std::printf("  %-55s %9.2f x   (target <= %.1f x)  %s\n", what, r, limit, r <= limit ? "ok" : "MISSED");
+    }
+
+    void target(const char *what, const std::string &name, double limitMs)
+    {
+        if (!has(name))
+            return;
+        const double ms = m_ms.at(name);
+        std::printf("  %-55s %9.2f ms  (target < %g ms)  %s\n", what, ms, limitMs, ms < limitMs ? "ok" : "MISSED");
+    }
+
+    std::map<std::string, double> m_ms;
+    std::map<std::string, double> m_peak;
+};
+
+QString defaultDataDir()
+{
+    return QStringLiteral(ULMORA_BENCH_DATA_DIR);
+}
+
+// repetitions: 0 for the defaults (7 for the large searches, 5 for the rest).
+void registerAll(int repetitions)
+{
+    using benchmark::kMillisecond;
+    // A search of 100,000 rows takes most of a second: one per repetition.
+    const auto large = [repetitions](benchmark::internal::Benchmark *b) {
+        b->Unit(kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(repetitions ? repetitions : 7);
+        b->ReportAggregatesOnly(true);
+    };
+    const auto small = [repetitions](benchmark::internal::Benchmark *b) {
+        b->Unit(kMillisecond)->UseRealTime()->Repetitions(repetitions ? repetitions : 5)->ReportAggregatesOnly(true);
+    };
+    large(benchmark::RegisterBenchmark("1_Fetch/todos", BM_Fetch, TextoTodos));
+    large(benchmark::RegisterBenchmark("2_SearchToGrid/todos", BM_SearchToGrid, TextoTodos));
+    large(benchmark::RegisterBenchmark("2_SearchOnly/todos", BM_SearchOnly, TextoTodos));
+    large(benchmark::RegisterBenchmark("2_FillOnly/todos", BM_FillOnly, TextoTodos));
+    large(benchmark::RegisterBenchmark("2_Window/todos", BM_Window, TextoTodos));
+    small(benchmark::RegisterBenchmark("3_Fetch/um_por_cento", BM_Fetch, TextoUmPorCento));
+    small(benchmark::RegisterBenchmark("3_SearchToGrid/um_por_cento", BM_SearchToGrid, TextoUmPorCento));
+    small(benchmark::RegisterBenchmark("4_LeAssociadoID", BM_LeAssociadoID));
+    small(benchmark::RegisterBenchmark("4_BuscaDoc", BM_BuscaDoc));
+    small(benchmark::RegisterBenchmark("4_PesqCidade/ibge", BM_PesqCidade, tpIbge, u"3550308"_s));
+    small(benchmark::RegisterBenchmark("4_PesqCidade/nome", BM_PesqCidade, tpCidade, u"CAMPOS"_s));
+    small(benchmark::RegisterBenchmark("5_IUAssociado", BM_Escrita, Escrita::Associado));
+    small(benchmark::RegisterBenchmark("5_IUAcdFones", BM_Escrita, Escrita::Fones));
+    small(benchmark::RegisterBenchmark("5_IUAcdUsuarios", BM_Escrita, Escrita::Usuario));
+    small(benchmark::RegisterBenchmark("5_NovoAssociado", BM_Escrita, Escrita::Todas));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    QString dataDir = defaultDataDir();
+    int repetitions = 0;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg.startsWith(u"--data-dir="))
+            dataDir = arg.mid(11);
+        else if (arg.startsWith(u"--repetitions="))
+            repetitions = arg.mid(14).toInt();
+        else if (arg == u"--help" || arg == u"-h") {
+            std::printf("usage: %s [--data-dir=FOLDER] [--repetitions=N] [--benchmark_filter=REGEX]\n"
+                        "          [other Google Benchmark flags]\n"
+                        "The database is built in FOLDER (default %s) when it is not there yet.\n"
+                        "--repetitions=1 runs each figure once (e.g. under a profiler).\n",
+                        argv[0], qPrintable(defaultDataDir()));
+            return 0;
+        } else {
+            std::fprintf(stderr, "unknown argument: %s\n", argv[i]);
+            return 2;
+        }
+    }
+
+    // The windows need no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+
+    BenchDatabase database(dataDir);
+    std::printf("Database: %s\n", qPrintable(database.path()));
+    std::fflush(stdout);
+    if (!database.ensure()) {
+        std::fprintf(stderr, "%s\n", qPrintable(database.error()));
+        return 1;
+    }
+    if (database.built())
+        std::printf("Built in %.0f s\n", database.buildSeconds());
+
+    BenchFeedback messages;
+    feedback = &messages;
+    Feedback::install(&messages);
+
+    ConnectionSettings settings;
+    settings.database = database.path();
+    TDM dm(settings);
+    DM = &dm;
+    TDMds dmds;
+    DMds = &dmds;
+
+    if (!DM->LeAssociacao(CnpjAssociacao)) {
+        std::fprintf(stderr, "the association %s is not in the database\n", qPrintable(CnpjAssociacao));
+        return 1;
+    }
+    {
+        const std::unique_ptr<TListaUsuarios> usuarios = DM->LeUsuarioASS(AssociacaoAtual->id());
+        const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tpNome, TextoUmPorCento);
+        if (lista->Lista().isEmpty() || usuarios->Lista().isEmpty()) {
+            std::fprintf(stderr, "the database holds no members or users for the association\n");
+            return 1;
+        }
+        const TPesqParceiro *meio = lista->Lista().at(lista->Lista().count() / 2);
+        amostra = {meio->id(), meio->documento(), usuarios->Lista().at(0)->id()};
+        UsuarioLogado.id = amostra.usuario;
+    }
+
+    QTableView view;
+    view.setModel(DMds->cdsPesqAssociado);
+    view.resize(757, 318);
+    view.show();
+    grid = &view;
+
+    registerAll(repetitions);
+    SummaryReporter reporter(isatty(fileno(stdout)) != 0);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    // The grid goes before the table it shows.
+    grid = nullptr;
+    view.setModel(nullptr);
+    DMds = nullptr;
+    DM = nullptr;
+    Feedback::install(nullptr);
+    return 0;
+}
