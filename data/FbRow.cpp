@@ -57,11 +57,11 @@ QString FbRow::columnName(int column) const
 int FbRow::fieldIndex(QStringView name) const
 {
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (name.compare(m_columns[i].name, Qt::CaseInsensitive) == 0)
+        if (sameFieldName(name, m_columns[i].name))
             return int(i);
     }
     for (std::size_t i = 0; i < m_calculated.size(); ++i) {
-        if (name.compare(m_calculated[i].name, Qt::CaseInsensitive) == 0)
+        if (sameFieldName(name, m_calculated[i].name))
             return int(m_columns.size() + i);
     }
     throw missingField(name);

@@ -64,6 +64,12 @@ public:
     void setNull(QStringView name) { setNull(fieldIndex(name)); }
 
 protected:
+    // Whether two column names are equal without regard to case. Column
+    // names are ASCII, and every row read or written looks several of them
+    // up, so ASCII names are compared here directly; others go through
+    // Qt's full case folding.
+    static bool sameFieldName(QStringView a, QStringView b);
+
     // The message of a missing column, shared by every implementation.
     static DataSetError missingField(QStringView name);
     [[noreturn]] static void readOnly();

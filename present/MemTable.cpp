@@ -68,7 +68,7 @@ MemTable::~MemTable() = default;
 int MemTable::columnIndex(QStringView name) const
 {
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (name.compare(m_columns[i].name, Qt::CaseInsensitive) == 0)
+        if (sameFieldName(name, m_columns[i].name))
             return int(i);
     }
     return -1;

@@ -78,6 +78,8 @@ private slots:
     void notificationsAfterEachOperation();
     void bulkLoadNotifiesOnce();
     void rolesHeaderAndMask();
+    void columnsAreFoundWithoutRegardToCase_data();
+    void columnsAreFoundWithoutRegardToCase();
     void modelTesterAcceptsEveryOperation();
 };
 
@@ -626,6 +628,40 @@ void tst_MemTable::rolesHeaderAndMask()
     QCOMPARE(masks.count(), 1);
     QCOMPARE(table->columnIndex(u"nome"), 1);
     QCOMPARE(table->columnIndex(u"outro"), -1);
+}
+
+void tst_MemTable::columnsAreFoundWithoutRegardToCase_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("column");
+
+    QTest::newRow("as declared") << u"ACD_A_NOM"_s << 0;
+    QTest::newRow("lower case") << u"acd_a_nom"_s << 0;
+    QTest::newRow("mixed case") << u"Acd_a_Nom"_s << 0;
+    QTest::newRow("declared in mixed case") << u"EXCLUIR"_s << 1;
+    QTest::newRow("accented, other case") << u"descrição"_s << 2;
+    QTest::newRow("accent left out") << u"DESCRICAO"_s << -1;
+    QTest::newRow("shorter") << u"acd_a_no"_s << -1;
+    QTest::newRow("longer") << u"acd_a_nomx"_s << -1;
+    QTest::newRow("one letter differs") << u"acd_b_nom"_s << -1;
+    // Folding by setting bit 0x20 would take DEL for '_' and '{' for '['.
+    QTest::newRow("DEL for underscore") << u"ACD\x7f" "A\x7f" "NOM"_s << -1;
+    QTest::newRow("brace for bracket") << u"{X}"_s << -1;
+    QTest::newRow("empty") << QString() << -1;
+}
+
+void tst_MemTable::columnsAreFoundWithoutRegardToCase()
+{
+    QFETCH(QString, name);
+    QFETCH(int, column);
+
+    MemTable table({Column::text(u"ACD_A_NOM"_s, 100), Column::boolean(u"Excluir"_s),
+                    Column::text(u"DESCRIÇÃO"_s, 10), Column::text(u"[X]"_s, 1)});
+    QCOMPARE(table.columnIndex(name), column);
+    if (column < 0)
+        QVERIFY_THROWS_EXCEPTION(DataSetError, table.fieldIndex(name));
+    else
+        QCOMPARE(table.fieldIndex(name), column);
 }
 
 void tst_MemTable::modelTesterAcceptsEveryOperation()
