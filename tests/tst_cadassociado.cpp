@@ -115,6 +115,7 @@ private slots:
     void search_data();
     void search();
     void typedOverSearchTypeSearchesByName();
+    void waitCursorUntilTheGridIsFilled();
     void inactiveMembersGrey();
     void editAndDeleteNeedRows();
     void rowsKeptForTheNextWindow();
@@ -379,6 +380,36 @@ void tst_CadAssociado::typedOverSearchTypeSearchesByName()
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), QStringLiteral("BAIRRO"));
     QCOMPARE(m_window->tipoPesquisa(), tpBairro);
+}
+
+void tst_CadAssociado::waitCursorUntilTheGridIsFilled()
+{
+    search(0, QString());
+    QCOMPARE(names().size(), 4);
+
+    // Filling the grid with a large result takes as long as the search: the
+    // wait cursor stays until the grid has its rows, and the grid learns of
+    // them at once, not row by row.
+    MemTable *table = DMds->cdsPesqAssociado;
+    QList<Qt::CursorShape> cursors;
+    const auto note = [&cursors] {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        cursors << (cursor ? cursor->shape() : Qt::ArrowCursor);
+    };
+    connect(table, &QAbstractItemModel::modelAboutToBeReset, this, note);
+    connect(table, &QAbstractItemModel::modelReset, this, note);
+    QSignalSpy inserted(table, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(table, &QAbstractItemModel::rowsRemoved);
+    search(0, QStringLiteral("LTDA"));
+    disconnect(table, nullptr, this, nullptr);
+
+    QCOMPARE(names(), (QStringList{QStringLiteral("COMÉRCIO LTDA"), QStringLiteral("PARCEIRA LTDA")}));
+    QVERIFY(!cursors.isEmpty());
+    QCOMPARE(cursors, QList<Qt::CursorShape>(cursors.size(), Qt::WaitCursor));
+    QCOMPARE(inserted.count(), 0);
+    QCOMPARE(removed.count(), 0);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(m_messages->texts(), QStringList());
 }
 
 void tst_CadAssociado::inactiveMembersGrey()

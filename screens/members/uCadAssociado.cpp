@@ -3,6 +3,7 @@
 #include "ui_uCadAssociado.h"
 
 #include "ActionButton.h"
+#include "Feedback.h"
 #include "ForegroundDelegate.h"
 #include "GridCursor.h"
 #include "MessageDialog.h"
@@ -135,6 +136,12 @@ TTipoPesqParceiro TfrmCadAssociado::tipoPesquisa() const
 
 void TfrmCadAssociado::actPesqExecute()
 {
+    // Filling the grid with a large result takes about as long as the
+    // search itself: the wait cursor covers both.
+    WaitCursor wait;
+    // The rows of the last search go first, so that a large result is not
+    // held twice while the next one is read.
+    DMds->cdsPesqAssociado->empty();
     const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tipoPesquisa(), Trim(ui->edtPesq->text()));
     DMds->PopulacdsPesqAssociado(*lista);
 }
