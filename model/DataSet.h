@@ -67,10 +67,35 @@ protected:
     // Whether two column names are equal without regard to case. Column
     // names are ASCII, and every row read or written looks several of them
     // up, so ASCII names are compared here directly; others go through
-    // Qt's full case folding.
-    static bool sameFieldName(QStringView a, QStringView b);
+    // Qt's full case folding. Simple case folding maps one character to one,
+    // so names of different lengths never match. The columns of one table
+    // share their prefix (ACD_A_NOM, ACD_A_NUM, ...): from the end, two names
+    // usually differ at the first character compared.
+    static bool sameFieldName(QStringView a, QStringView b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = a.size() - 1; i >= 0; --i) {
+            char16_t x = a[i].unicode();
+            char16_t y = b[i].unicode();
+            if (x == y)
+                continue;
+            if (x >= 0x80 || y >= 0x80)
+                return sameFieldNameFolded(a, b);
+            if (x >= u'a' && x <= u'z')
+                x -= u'a' - u'A';
+            if (y >= u'a' && y <= u'z')
+                y -= u'a' - u'A';
+            if (x != y)
+                return false;
+        }
+        return true;
+    }
 
     // The message of a missing column, shared by every implementation.
     static DataSetError missingField(QStringView name);
     [[noreturn]] static void readOnly();
+
+private:
+    static bool sameFieldNameFolded(QStringView a, QStringView b);
 };
