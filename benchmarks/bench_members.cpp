@@ -497,6 +497,9 @@ int main(int argc, char **argv)
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
 
+#ifndef NDEBUG
+    std::printf("*** This program was built without optimisation: its figures say little. ***\n");
+#endif
     BenchDatabase database(dataDir);
     std::printf("Database: %s\n", qPrintable(database.path()));
     std::fflush(stdout);

@@ -7,5 +7,10 @@
 #   scripts/bench.sh --repetitions=1 --data-dir=/some/folder
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+type="$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")"
+case "$type" in
+    Release|RelWithDebInfo|MinSizeRel) ;;
+    *) echo "warning: $build is a '$type' build; figures need an optimised one (RelWithDebInfo)" >&2 ;;
+esac
 cmake --build "$build" --target bench_members
 exec "$build/benchmarks/bench_members" "$@"
