@@ -1,9 +1,12 @@
 #include "BenchDatabase.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+
+#include <cstdio>
 
 namespace {
 
@@ -12,6 +15,9 @@ QString sourceFile(const QString &relative)
     return QDir(QStringLiteral(ULMORA_SOURCE_DIR)).filePath(relative);
 }
 
+const char *const sources[] = {"data/schema.sql", "data/reference.sql", "data/cidades.sql",
+                               "scripts/create-database.sh", "benchmarks/members.sql"};
+
 } // namespace
 
 BenchDatabase::BenchDatabase(const QString &folder)
@@ -19,10 +25,31 @@ BenchDatabase::BenchDatabase(const QString &folder)
 {
 }
 
+QByteArray BenchDatabase::sourcesDigest()
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const char *source : sources) {
+        QFile file(sourceFile(QLatin1StringView(source)));
+        if (file.open(QIODevice::ReadOnly))
+            hash.addData(file.readAll());
+    }
+    return hash.result().toHex();
+}
+
 bool BenchDatabase::ensure()
 {
-    if (QFile::exists(m_path))
-        return true;
+    const QByteArray digest = sourcesDigest();
+    if (QFile::exists(m_path)) {
+        QFile stamp(stampPath());
+        if (stamp.open(QIODevice::ReadOnly) && stamp.readAll().trimmed() == digest)
+            return true;
+        std::printf("The scripts changed since %s was built: building it again\n", qPrintable(m_path));
+        std::fflush(stdout);
+        if (!QFile::remove(m_path)) {
+            m_error = QStringLiteral("cannot remove %1").arg(m_path);
+            return false;
+        }
+    }
     if (!QDir().mkpath(m_folder)) {
         m_error = QStringLiteral("cannot create the folder %1").arg(m_folder);
         return false;
@@ -50,6 +77,13 @@ bool BenchDatabase::ensure()
         QFile::remove(partial);
         return false;
     }
+    QFile stamp(stampPath());
+    if (!stamp.open(QIODevice::WriteOnly | QIODevice::Truncate) || stamp.write(digest + '\n') < 0) {
+        m_error = QStringLiteral("cannot write %1").arg(stampPath());
+        QFile::remove(partial);
+        return false;
+    }
+    stamp.close();
     if (!QFile::rename(partial, m_path)) {
         m_error = QStringLiteral("cannot rename %1 to %2").arg(partial, m_path);
         return false;

@@ -2,7 +2,8 @@
 # Sets everything up (see setup.sh), builds the benchmark program of the
 # member register and runs it. On the first run it builds its database under
 # build/bench-data (300,000 members; about half a minute) and uses it from
-# then on. Arguments go to the program, e.g.
+# then on, until data/schema.sql or the other scripts it comes from change.
+# Arguments go to the program, e.g.
 #   scripts/bench.sh --benchmark_filter=Search
 #   scripts/bench.sh --repetitions=1 --data-dir=/some/folder
 set -euo pipefail
