@@ -2,13 +2,13 @@
 // and tables, the contact marks, and the document check against a real
 // database.
 
+#include "DataModules.h"
 #include "MessageRecorder.h"
 #include "Session.h"
 #include "TAssociado.h"
 #include "TListaCidade.h"
 #include "TListaParceiro.h"
 #include "TListaUsuarios.h"
-#include "TestDatabase.h"
 #include "uDM.h"
 #include "uDMds.h"
 
@@ -113,34 +113,29 @@ private slots:
     void fillingManyMembersIsFast();
 
 private:
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<TDMds> m_dmds;
 };
 
 void tst_DMds::initTestCase()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
     // Member 13's document is contained in member 10's, and 10 sorts first:
     // the document check must walk past 10 to the equal one.
-    QVERIFY(m_db->run(uR"(
+    m_modules = std::make_unique<DataModules>(uR"(
 insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', 'ASSOC UM', 'S');
 insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (2, '44555666000199', 'ASSOC DOIS', 'S');
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (10, '12345678000195', 'A LOJA', 1);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (11, '52998224725', 'PESSOA B', 1);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (13, '123456780001', 'Z LOJA', 1);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (20, '98765432000110', 'LOJA OUTRA', 2);
-)"_s));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+)"_s);
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     AssociacaoAtual->setId(1);
 }
 
 void tst_DMds::cleanupTestCase()
 {
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 void tst_DMds::init()

@@ -1,6 +1,7 @@
 // Account groups, accounts, entries, settlement and its reversal, and the two
 // result statements, against a real database built from our schema.
 
+#include "DataModules.h"
 #include "FbStatement.h"
 #include "MessageRecorder.h"
 #include "TAcdBaixaPag.h"
@@ -185,37 +186,34 @@ private:
     int count(const QString &sql) const;
     QString status(qint32 entry) const;
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<TestDatabase> m_broken;
     std::unique_ptr<TDM> m_brokenDm;
 };
 
 void tst_Finance::initTestCase()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY2(m_db->runFile(TestDatabase::sourceFile(QStringLiteral("data/reference.sql"))), qPrintable(m_db->error()));
-    QVERIFY2(m_db->run(QString::fromUtf8(fixture)), qPrintable(m_db->error()));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::DataAccess,
+                                              TestDatabase::SchemaOnly,
+                                              QStringList{QStringLiteral("data/reference.sql")});
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
 }
 
 void tst_Finance::cleanupTestCase()
 {
     DM = nullptr;
     m_brokenDm.reset();
-    m_dm.reset();
+    m_modules.reset();
 }
 
 FbStatement tst_Finance::query(const QString &sql) const
 {
-    return FbStatement(m_dm->connection(), sql);
+    return FbStatement(DM->connection(), sql);
 }
 
 int tst_Finance::count(const QString &sql) const
 {
-    FbStatement statement(m_dm->connection(), QStringLiteral("select count(*) as N from ") + sql);
+    FbStatement statement(DM->connection(), QStringLiteral("select count(*) as N from ") + sql);
     auto rows = statement.open();
     rows->next();
     return rows->integer(u"N");
@@ -223,7 +221,7 @@ int tst_Finance::count(const QString &sql) const
 
 QString tst_Finance::status(qint32 entry) const
 {
-    FbStatement statement(m_dm->connection(),
+    FbStatement statement(DM->connection(),
                           QStringLiteral("select PAG_A_STS from ASSOCIADO_PAGAMENTO where PAG_I_COD = :ID"));
     statement.bindInteger(u"ID", entry);
     auto rows = statement.open();
@@ -322,7 +320,7 @@ void tst_Finance::search()
     QFETCH(QList<int>, keys);
 
     MessageRecorder messages;
-    auto found = m_dm->PesqPagamento(status, TTipoDataPesq(tipoData), dtIn, dtFi, grupo, conta, parceiro, descricao);
+    auto found = DM->PesqPagamento(status, TTipoDataPesq(tipoData), dtIn, dtFi, grupo, conta, parceiro, descricao);
     QList<int> foundKeys;
     for (const auto &entry : found->lista()) {
         // The fixture's other members have no entries in 2019.
@@ -335,8 +333,8 @@ void tst_Finance::search()
 
 void tst_Finance::searchFillsEntriesFromTheJoins()
 {
-    auto found = m_dm->PesqPagamento(QStringLiteral("A"), tpLancamento, day(2019, 2, 1), day(2019, 3, 31), 0, 0,
-                                     QString(), QString());
+    auto found = DM->PesqPagamento(QStringLiteral("A"), tpLancamento, day(2019, 2, 1), day(2019, 3, 31), 0, 0,
+                                   QString(), QString());
     QCOMPARE(found->lista().count(), 3);
 
     const TAcdPagamento &sale = *found->lista().at(0);
@@ -366,7 +364,7 @@ void tst_Finance::searchFillsEntriesFromTheJoins()
 
 void tst_Finance::readers()
 {
-    auto groups = m_dm->LeContaGrupo(10);
+    auto groups = DM->LeContaGrupo(10);
     QCOMPARE(groups->lista().count(), 2);
     QCOMPARE(groups->lista().at(0)->descricao(), QStringLiteral("DESPESAS"));
     QCOMPARE(groups->lista().at(0)->tipo(), QStringLiteral("D"));
@@ -374,7 +372,7 @@ void tst_Finance::readers()
     QCOMPARE(groups->lista().at(1)->id(), 1);
 
     // Accounts of the member's groups by name; the one without a group never.
-    auto accounts = m_dm->LeConta(10);
+    auto accounts = DM->LeConta(10);
     QStringList names;
     for (const auto &account : accounts->lista())
         names << account->descricao();
@@ -382,10 +380,10 @@ void tst_Finance::readers()
                                  QStringLiteral("VENDAS À VISTA")}));
     QCOMPARE(accounts->lista().at(0)->id_pai(), 2);
 
-    QCOMPARE(m_dm->LeConta(20)->lista().count(), 0);
-    QCOMPARE(m_dm->LeContaGrupo(20)->lista().count(), 0);
+    QCOMPARE(DM->LeConta(20)->lista().count(), 0);
+    QCOMPARE(DM->LeContaGrupo(20)->lista().count(), 0);
 
-    auto methods = m_dm->LeFormaPagto();
+    auto methods = DM->LeFormaPagto();
     QCOMPARE(methods->lista().count(), 7);
     QCOMPARE(methods->lista().at(0)->id(), 1);
     QCOMPARE(methods->lista().at(3)->descricao(), QStringLiteral("CARTÃO DE CRÉDITO"));
@@ -400,10 +398,10 @@ void tst_Finance::groupAndAccountUpserts()
     group.setDescricao(QStringLiteral("MATERIAIS"));
     group.setTipo(QStringLiteral("D"));
     group.setId_pai(50);
-    QVERIFY(m_dm->IUContaGrupo(group));
+    QVERIFY(DM->IUContaGrupo(group));
     QCOMPARE(group.id(), 0); // no key is read back
 
-    auto groups = m_dm->LeContaGrupo(50);
+    auto groups = DM->LeContaGrupo(50);
     QCOMPARE(groups->lista().count(), 2);
     const qint32 key = groups->lista().at(1)->id();
     QCOMPARE(groups->lista().at(1)->descricao(), QStringLiteral("MATERIAIS"));
@@ -412,8 +410,8 @@ void tst_Finance::groupAndAccountUpserts()
     group.setId(key);
     group.setDescricao(QStringLiteral("ESCRITÓRIO"));
     group.setTipo(QStringLiteral("C"));
-    QVERIFY(m_dm->IUContaGrupo(group));
-    groups = m_dm->LeContaGrupo(50);
+    QVERIFY(DM->IUContaGrupo(group));
+    groups = DM->LeContaGrupo(50);
     QCOMPARE(groups->lista().count(), 2);
     QCOMPARE(groups->lista().at(0)->id(), key);
     QCOMPARE(groups->lista().at(0)->descricao(), QStringLiteral("ESCRITÓRIO"));
@@ -422,9 +420,9 @@ void tst_Finance::groupAndAccountUpserts()
     TConta account;
     account.setDescricao(QStringLiteral("PAPEL"));
     account.setId_pai(key);
-    QVERIFY(m_dm->IUConta(account));
+    QVERIFY(DM->IUConta(account));
     QCOMPARE(account.id(), 0);
-    auto accounts = m_dm->LeConta(50);
+    auto accounts = DM->LeConta(50);
     QCOMPARE(accounts->lista().count(), 2);
     QCOMPARE(accounts->lista().at(1)->descricao(), QStringLiteral("PAPEL"));
     QCOMPARE(accounts->lista().at(1)->id_pai(), key);
@@ -432,8 +430,8 @@ void tst_Finance::groupAndAccountUpserts()
     account.setId(accounts->lista().at(1)->id());
     account.setDescricao(QStringLiteral("CANETAS"));
     account.setId_pai(51);
-    QVERIFY(m_dm->IUConta(account));
-    accounts = m_dm->LeConta(50);
+    QVERIFY(DM->IUConta(account));
+    accounts = DM->LeConta(50);
     QCOMPARE(accounts->lista().count(), 2);
     QCOMPARE(accounts->lista().at(0)->id(), account.id());
     QCOMPARE(accounts->lista().at(0)->descricao(), QStringLiteral("CANETAS"));
@@ -457,7 +455,7 @@ void tst_Finance::entryUpsert()
     entry.setDt_venc(day(2024, 7, 20));
     entry.setStatus(QStringLiteral("A"));
     entry.setId_acd(50);
-    QVERIFY(m_dm->IUacdPagamento(entry));
+    QVERIFY(DM->IUacdPagamento(entry));
     QCOMPARE(entry.id(), 0);
 
     auto read = query(
@@ -486,10 +484,10 @@ void tst_Finance::entryUpsert()
     entry.setDt_pag(day(2024, 7, 19));
     entry.setVlr_pag(120);
     entry.setId_fpg(6);
-    QVERIFY(m_dm->IUacdPagamento(entry));
+    QVERIFY(DM->IUacdPagamento(entry));
 
-    auto found = m_dm->PesqPagamento(QStringLiteral("B"), tpPagamento, day(2024, 7, 19), day(2024, 7, 19), 51, 0,
-                                     QString(), QString());
+    auto found = DM->PesqPagamento(QStringLiteral("B"), tpPagamento, day(2024, 7, 19), day(2024, 7, 19), 51, 0,
+                                   QString(), QString());
     QCOMPARE(found->lista().count(), 1);
     const TAcdPagamento &stored = *found->lista().at(0);
     QCOMPARE(stored.id(), key);
@@ -525,7 +523,7 @@ void tst_Finance::paymentDateStored()
     entry.setStatus(status);
     entry.setDt_pag(dtPag);
     entry.setId_acd(50);
-    QVERIFY(m_dm->IUacdPagamento(entry));
+    QVERIFY(DM->IUacdPagamento(entry));
 
     auto read = query(QStringLiteral("select PAG_D_PAG from ASSOCIADO_PAGAMENTO where PAG_A_DSC = :D"));
     read.bindText(u"D", description);
@@ -554,17 +552,17 @@ void tst_Finance::upsertErrorsAreReported()
         TContaGrupo group;
         group.setDescricao(QString(51, u'X'));
         group.setId_pai(50);
-        ok = m_dm->IUContaGrupo(group);
+        ok = DM->IUContaGrupo(group);
     } else if (prefix.startsWith(u"IUConta")) {
         TConta account;
         account.setDescricao(QStringLiteral("ÓRFÃ"));
         account.setId_pai(9999);
-        ok = m_dm->IUConta(account);
+        ok = DM->IUConta(account);
     } else {
         TAcdPagamento entry;
         entry.setStatus(QStringLiteral("A"));
         entry.setId_acd(9999);
-        ok = m_dm->IUacdPagamento(entry);
+        ok = DM->IUacdPagamento(entry);
     }
     QVERIFY(!ok);
     QCOMPARE(messages.messages.size(), 1);
@@ -577,7 +575,7 @@ void tst_Finance::settlementSkipsAmountsNotAboveZero()
 {
     MessageRecorder messages;
     TListaAcdBaixaPag empty;
-    QVERIFY(m_dm->AcdBaixaPag(empty));
+    QVERIFY(DM->AcdBaixaPag(empty));
 
     // The procedure refuses an amount paid of 0 or less, so a call for the
     // middle elements would have made the whole settlement fail.
@@ -590,7 +588,7 @@ void tst_Finance::settlementSkipsAmountsNotAboveZero()
         baixa->setVlrpago(paid);
         list.lista().append(std::move(baixa));
     }
-    QVERIFY(m_dm->AcdBaixaPag(list));
+    QVERIFY(DM->AcdBaixaPag(list));
     QCOMPARE(status(6001), QStringLiteral("B"));
     QCOMPARE(status(6002), QStringLiteral("A"));
     QCOMPARE(status(6003), QStringLiteral("A"));
@@ -610,7 +608,7 @@ void tst_Finance::settlementStopsAtTheFirstError()
         baixa->setVlrpago(100);
         list.lista().append(std::move(baixa));
     }
-    QVERIFY(!m_dm->AcdBaixaPag(list));
+    QVERIFY(!DM->AcdBaixaPag(list));
     QCOMPARE(status(6006), QStringLiteral("B")); // committed before the failure
     QCOMPARE(status(6007), QStringLiteral("A")); // never reached
     QVERIFY(messages.messages.isEmpty());
@@ -625,18 +623,18 @@ void tst_Finance::partialSettlementAndItsReversal()
     baixa->setVlrdiv(100);
     baixa->setVlrpago(60);
     list.lista().append(std::move(baixa));
-    QVERIFY(m_dm->AcdBaixaPag(list));
+    QVERIFY(DM->AcdBaixaPag(list));
 
-    auto settled = m_dm->PesqPagamento(QStringLiteral("B"), tpPagamento, DateTime::today(), DateTime::today(), 0, 611,
-                                       QString(), QStringLiteral("PARCELA 1/3"));
+    auto settled = DM->PesqPagamento(QStringLiteral("B"), tpPagamento, DateTime::today(), DateTime::today(), 0, 611,
+                                     QString(), QStringLiteral("PARCELA 1/3"));
     QCOMPARE(settled->lista().count(), 1);
     QCOMPARE(settled->lista().at(0)->id(), 6100);
     QCOMPARE(settled->lista().at(0)->vlr_pag(), 60.0);
     QCOMPARE(settled->lista().at(0)->vlr_parc(), 100.0);
 
     // The difference stays open as an entry of its own, like the original.
-    auto open = m_dm->PesqPagamento(QStringLiteral("A"), tpVencimento, day(2024, 6, 10), day(2024, 6, 10), 0, 611,
-                                    QString(), QStringLiteral("PARCELA 1/3"));
+    auto open = DM->PesqPagamento(QStringLiteral("A"), tpVencimento, day(2024, 6, 10), day(2024, 6, 10), 0, 611,
+                                  QString(), QStringLiteral("PARCELA 1/3"));
     QCOMPARE(open->lista().count(), 1);
     const TAcdPagamento &rest = *open->lista().at(0);
     QVERIFY(rest.id() != 6100);
@@ -649,11 +647,11 @@ void tst_Finance::partialSettlementAndItsReversal()
 
     TAcdBaixaPag reversal;
     reversal.setId(6100);
-    QVERIFY(m_dm->AcdEstornaPag(reversal));
+    QVERIFY(DM->AcdEstornaPag(reversal));
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(status(rest.id()), QStringLiteral("(none)"));
-    open = m_dm->PesqPagamento(QStringLiteral("A"), tpVencimento, day(2024, 6, 10), day(2024, 6, 10), 0, 611,
-                               QString(), QStringLiteral("PARCELA 1/3"));
+    open = DM->PesqPagamento(QStringLiteral("A"), tpVencimento, day(2024, 6, 10), day(2024, 6, 10), 0, 611,
+                             QString(), QStringLiteral("PARCELA 1/3"));
     QCOMPARE(open->lista().count(), 1);
     QCOMPARE(open->lista().at(0)->id(), 6100);
     QCOMPARE(open->lista().at(0)->vlr_pag(), 0.0);
@@ -670,7 +668,7 @@ void tst_Finance::reversalRefusedWhileTheRestIsSettled()
         baixa->setVlrdiv(due);
         baixa->setVlrpago(paid);
         list.lista().append(std::move(baixa));
-        return m_dm->AcdBaixaPag(list);
+        return DM->AcdBaixaPag(list);
     };
     QVERIFY(settle(6008, 100, 70));
     auto read = query(QStringLiteral("select PAG_I_COD from ASSOCIADO_PAGAMENTO where PAG_I_ORI = 6008"));
@@ -682,7 +680,7 @@ void tst_Finance::reversalRefusedWhileTheRestIsSettled()
 
     TAcdBaixaPag original;
     original.setId(6008);
-    QVERIFY(!m_dm->AcdEstornaPag(original)); // nothing was reversed
+    QVERIFY(!DM->AcdEstornaPag(original)); // nothing was reversed
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages.at(0).kind, Feedback::Kind::Information);
     QCOMPARE(messages.messages.at(0).text,
@@ -696,8 +694,8 @@ void tst_Finance::reversalRefusedWhileTheRestIsSettled()
     messages.clear();
     TAcdBaixaPag first;
     first.setId(rest);
-    QVERIFY(m_dm->AcdEstornaPag(first));
-    QVERIFY(m_dm->AcdEstornaPag(original));
+    QVERIFY(DM->AcdEstornaPag(first));
+    QVERIFY(DM->AcdEstornaPag(original));
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(status(6008), QStringLiteral("A"));
     QCOMPARE(status(rest), QStringLiteral("(none)"));
@@ -741,11 +739,11 @@ void tst_Finance::deletions()
     MessageRecorder messages;
     bool result = false;
     if (operation == u"ExcluirContaGrupo")
-        result = m_dm->ExcluirContaGrupo(key);
+        result = DM->ExcluirContaGrupo(key);
     else if (operation == u"ExcluirConta")
-        result = m_dm->ExcluirConta(key);
+        result = DM->ExcluirConta(key);
     else
-        result = m_dm->ExcluirPagamento(key);
+        result = DM->ExcluirPagamento(key);
     QCOMPARE(result, deleted);
     QCOMPARE(count(remaining), existed && !deleted ? 1 : 0);
     QVERIFY(messages.messages.isEmpty()); // refusals are silent
@@ -807,7 +805,7 @@ void tst_Finance::resultStatements()
     QFETCH(DreLines, lines);
 
     MessageRecorder messages;
-    auto statement = cash ? m_dm->ConsDREfi(30, dtIn, dtFi) : m_dm->ConsDREop(30, dtIn, dtFi);
+    auto statement = cash ? DM->ConsDREfi(30, dtIn, dtFi) : DM->ConsDREop(30, dtIn, dtFi);
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(statement->lista().count(), lines.size());
     for (int i = 0; i < lines.size(); ++i) {

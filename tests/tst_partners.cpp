@@ -1,13 +1,13 @@
 // Partners, their contacts and the negative list, against a real database
 // built from our schema.
 
+#include "DataModules.h"
 #include "FbStatement.h"
 #include "MessageRecorder.h"
 #include "TConsNegativa.h"
 #include "TListaConsNegativa.h"
 #include "TListaNegativa.h"
 #include "TParceiro.h"
-#include "TestDatabase.h"
 #include "uDM.h"
 
 #include <QTest>
@@ -120,28 +120,23 @@ private slots:
 private:
     int count(const QString &where) const;
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<DataModules> m_modules;
 };
 
 void tst_Partners::initTestCase()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY2(m_db->run(QString::fromUtf8(fixture)), qPrintable(m_db->error()));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture));
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
 }
 
 void tst_Partners::cleanupTestCase()
 {
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 int tst_Partners::count(const QString &where) const
 {
-    FbStatement statement(m_dm->connection(), QStringLiteral("select count(*) as N from ") + where);
+    FbStatement statement(DM->connection(), QStringLiteral("select count(*) as N from ") + where);
     auto rows = statement.open();
     rows->next();
     return rows->integer(u"N");
@@ -161,13 +156,13 @@ void tst_Partners::newPartnerTakesItsOwnKeyAndIsUpdated()
     partner.setAtivo(QStringLiteral("S"));
     partner.setId_acd(10);
     partner.setId_usu(5);
-    QVERIFY(m_dm->IUParceiro(partner));
+    QVERIFY(DM->IUParceiro(partner));
     QVERIFY(partner.id() > 0);
 
     // The other client's partner came after ours and took the generator on.
     const QString later = QStringLiteral("PARCEIRO where PAR_A_NOM = 'DE OUTRO CLIENTE' and PAR_I_COD > %1");
     QCOMPARE(count(later.arg(partner.id())), 1);
-    auto stored = m_dm->LeParceiro(partner.id());
+    auto stored = DM->LeParceiro(partner.id());
     QCOMPARE(stored->id(), partner.id());
     QCOMPARE(stored->nome(), QStringLiteral("NOVO CLIENTE"));
     QCOMPARE(stored->dt_cad(), DateTime::today());
@@ -179,7 +174,7 @@ void tst_Partners::newPartnerTakesItsOwnKeyAndIsUpdated()
     QCOMPARE(stored->fones().count(), 0);
 
     // The registration date is the date of the last write.
-    FbStatement age(m_dm->connection(),
+    FbStatement age(DM->connection(),
                     QStringLiteral("update PARCEIRO set PAR_D_CAD = '2001-01-01' where PAR_I_COD = :ID"));
     age.bindInteger(u"ID", partner.id());
     age.execute();
@@ -188,10 +183,10 @@ void tst_Partners::newPartnerTakesItsOwnKeyAndIsUpdated()
     const int partners = count(QStringLiteral("PARCEIRO"));
     partner.setNome(QStringLiteral("CLIENTE RENOMEADO"));
     partner.setNegativado(QStringLiteral("S"));
-    QVERIFY(m_dm->IUParceiro(partner));
+    QVERIFY(DM->IUParceiro(partner));
     QCOMPARE(partner.id(), key);
     QCOMPARE(count(QStringLiteral("PARCEIRO")), partners);
-    stored = m_dm->LeParceiro(key);
+    stored = DM->LeParceiro(key);
     QCOMPARE(stored->nome(), QStringLiteral("CLIENTE RENOMEADO"));
     QCOMPARE(stored->negativado(), QStringLiteral("S"));
     QCOMPARE(stored->dt_cad(), DateTime::today());
@@ -200,7 +195,7 @@ void tst_Partners::newPartnerTakesItsOwnKeyAndIsUpdated()
 
 void tst_Partners::readerGivesUnmarkedContacts()
 {
-    auto partner = m_dm->LeParceiro(100);
+    auto partner = DM->LeParceiro(100);
     QCOMPARE(partner->id(), 100);
     QCOMPARE(partner->nome(), QStringLiteral("CLIENTE COM CONTATOS"));
     // No city and no user: the joins find nothing.
@@ -217,7 +212,7 @@ void tst_Partners::readerGivesUnmarkedContacts()
     QCOMPARE(partner->fones().at(1)->nome(), QStringLiteral("BETO"));
     QCOMPARE(partner->fones().at(1)->fone(), QStringLiteral("30001002"));
 
-    auto nobody = m_dm->LeParceiro(999999);
+    auto nobody = DM->LeParceiro(999999);
     QCOMPARE(nobody->id(), 0);
     QCOMPARE(nobody->fones().count(), 0);
 }
@@ -225,7 +220,7 @@ void tst_Partners::readerGivesUnmarkedContacts()
 void tst_Partners::contactsAreWrittenInListOrder()
 {
     MessageRecorder messages;
-    auto partner = m_dm->LeParceiro(100);
+    auto partner = DM->LeParceiro(100);
     QCOMPARE(partner->fones().count(), 3);
     partner->fones().at(0)->setExcluir(true);
     partner->fones().at(1)->setFone(QStringLiteral("99998888"));
@@ -241,11 +236,11 @@ void tst_Partners::contactsAreWrittenInListOrder()
     again->setExcluir(true);
     partner->fones().append(std::move(again));
 
-    QVERIFY(m_dm->IUParcFones(*partner));
+    QVERIFY(DM->IUParcFones(*partner));
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(fresh->id(), 0); // keys of new contacts are not read back
 
-    auto stored = m_dm->LeParceiro(100);
+    auto stored = DM->LeParceiro(100);
     QCOMPARE(stored->fones().count(), 2);
     QCOMPARE(stored->fones().at(0)->id(), 1002);
     QCOMPARE(stored->fones().at(0)->fone(), QStringLiteral("99998888"));
@@ -275,14 +270,14 @@ void tst_Partners::failingContactDoesNotStopTheOthers()
     last->setExcluir(true);
     writing.fones().append(std::move(last));
 
-    QVERIFY(!m_dm->IUParcFones(writing));
+    QVERIFY(!DM->IUParcFones(writing));
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages.at(0).kind, Feedback::Kind::Error);
     QVERIFY2(messages.messages.at(0).text.startsWith(u"IUParcFones [Insert/Update]: "),
              qPrintable(messages.messages.at(0).text));
     QVERIFY(messages.messages.at(0).text.size() > int(qstrlen("IUParcFones [Insert/Update]: ")));
 
-    auto stored = m_dm->LeParceiro(106);
+    auto stored = DM->LeParceiro(106);
     QCOMPARE(stored->fones().count(), 1);
     QCOMPARE(stored->fones().at(0)->id(), 1061);
     QCOMPARE(stored->fones().at(0)->nome(), QStringLiteral("EVA MARIA"));
@@ -306,7 +301,7 @@ void tst_Partners::deletion()
 
     const int before = count(QStringLiteral("PARCEIRO where PAR_I_COD = %1").arg(key));
     MessageRecorder messages;
-    QCOMPARE(m_dm->ExcluirParceiro(key), deleted);
+    QCOMPARE(DM->ExcluirParceiro(key), deleted);
     QVERIFY(messages.messages.isEmpty()); // a refusal shows nothing
     QCOMPARE(count(QStringLiteral("PARCEIRO where PAR_I_COD = %1").arg(key)), deleted ? 0 : before);
     if (deleted)
@@ -316,10 +311,10 @@ void tst_Partners::deletion()
 void tst_Partners::registrationsOfOneMember()
 {
     MessageRecorder messages;
-    QVERIFY(m_dm->InsertNegativa(QStringLiteral("CHEQUE DEVOLVIDO"), 250.5, 102, 10));
-    QVERIFY(m_dm->InsertNegativa(QStringLiteral("DUPLICATA VENCIDA"), 99.9, 102, 10));
+    QVERIFY(DM->InsertNegativa(QStringLiteral("CHEQUE DEVOLVIDO"), 250.5, 102, 10));
+    QVERIFY(DM->InsertNegativa(QStringLiteral("DUPLICATA VENCIDA"), 99.9, 102, 10));
 
-    auto standing = m_dm->PesqNegativas(1, false, DateTime(), DateTime(), 10);
+    auto standing = DM->PesqNegativas(1, false, DateTime(), DateTime(), 10);
     QCOMPARE(standing->lista().count(), 2);
     const TNegativa &first = *standing->lista().at(0);
     QCOMPARE(first.id_par(), 102);
@@ -334,26 +329,26 @@ void tst_Partners::registrationsOfOneMember()
     QCOMPARE(standing->lista().at(1)->motivo(), QStringLiteral("DUPLICATA VENCIDA"));
 
     // Two registrations, one member: one consultation row.
-    auto held = m_dm->ConsNegativado(102);
+    auto held = DM->ConsNegativado(102);
     QCOMPARE(held->lista().count(), 1);
     QCOMPARE(held->lista().at(0)->id_acd(), 10);
 
     // Withdrawing one leaves the other standing.
     const qint32 withdrawn = first.id();
-    QVERIFY(m_dm->Positivar(withdrawn, QStringLiteral("PAGOU")));
-    standing = m_dm->PesqNegativas(1, false, DateTime(), DateTime(), 10);
+    QVERIFY(DM->Positivar(withdrawn, QStringLiteral("PAGOU")));
+    standing = DM->PesqNegativas(1, false, DateTime(), DateTime(), 10);
     QCOMPARE(standing->lista().count(), 1);
     QCOMPARE(standing->lista().at(0)->motivo(), QStringLiteral("DUPLICATA VENCIDA"));
-    auto off = m_dm->PesqNegativas(2, false, DateTime(), DateTime(), 10);
+    auto off = DM->PesqNegativas(2, false, DateTime(), DateTime(), 10);
     QList<int> offKeys;
     for (const auto &registration : off->lista())
         offKeys << registration->id();
     QVERIFY(offKeys.contains(withdrawn));
-    QCOMPARE(m_dm->ConsNegativado(102)->lista().count(), 1);
+    QCOMPARE(DM->ConsNegativado(102)->lista().count(), 1);
 
     // Withdrawing again only records the new reason.
-    QVERIFY(m_dm->Positivar(withdrawn, QStringLiteral("ACORDO")));
-    off = m_dm->PesqNegativas(2, false, DateTime(), DateTime(), 10);
+    QVERIFY(DM->Positivar(withdrawn, QStringLiteral("ACORDO")));
+    off = DM->PesqNegativas(2, false, DateTime(), DateTime(), 10);
     for (const auto &registration : off->lista()) {
         if (registration->id() == withdrawn) {
             QCOMPARE(registration->sts(), QStringLiteral("N"));
@@ -362,24 +357,24 @@ void tst_Partners::registrationsOfOneMember()
         }
     }
 
-    QVERIFY(m_dm->Positivar(standing->lista().at(0)->id(), QStringLiteral("PAGOU")));
-    QCOMPARE(m_dm->ConsNegativado(102)->lista().count(), 0);
-    QVERIFY(m_dm->Positivar(999999, QStringLiteral("NINGUÉM"))); // no row is no error
+    QVERIFY(DM->Positivar(standing->lista().at(0)->id(), QStringLiteral("PAGOU")));
+    QCOMPARE(DM->ConsNegativado(102)->lista().count(), 0);
+    QVERIFY(DM->Positivar(999999, QStringLiteral("NINGUÉM"))); // no row is no error
     QVERIFY(messages.messages.isEmpty());
 }
 
 void tst_Partners::consultationAcrossAssociations()
 {
     MessageRecorder messages;
-    QCOMPARE(m_dm->ConsNegativado(103)->lista().count(), 0);
+    QCOMPARE(DM->ConsNegativado(103)->lista().count(), 0);
 
     // The member of the second association registers first; the order of
     // first registration is not the order of member keys.
-    QVERIFY(m_dm->InsertNegativa(QStringLiteral("CHEQUE"), 10, 103, 20));
-    QVERIFY(m_dm->InsertNegativa(QStringLiteral("BOLETO"), 20, 103, 10));
-    QVERIFY(m_dm->InsertNegativa(QStringLiteral("OUTRO"), 30, 103, 20));
+    QVERIFY(DM->InsertNegativa(QStringLiteral("CHEQUE"), 10, 103, 20));
+    QVERIFY(DM->InsertNegativa(QStringLiteral("BOLETO"), 20, 103, 10));
+    QVERIFY(DM->InsertNegativa(QStringLiteral("OUTRO"), 30, 103, 20));
 
-    auto held = m_dm->ConsNegativado(103);
+    auto held = DM->ConsNegativado(103);
     QCOMPARE(held->lista().count(), 2);
 
     const TConsNegativa &rio = *held->lista().at(0);
@@ -468,7 +463,7 @@ void tst_Partners::search()
     QFETCH(QList<int>, keys);
 
     MessageRecorder messages;
-    auto found = m_dm->PesqNegativas(sts, usaDt, day(2019, 1, 1), day(2019, 6, 30), 11);
+    auto found = DM->PesqNegativas(sts, usaDt, day(2019, 1, 1), day(2019, 6, 30), 11);
     QList<int> foundKeys;
     for (const auto &registration : found->lista())
         foundKeys << registration->id();
@@ -478,7 +473,7 @@ void tst_Partners::search()
 
 void tst_Partners::searchFillsRegistrations()
 {
-    auto found = m_dm->PesqNegativas(0, false, DateTime(), DateTime(), 11);
+    auto found = DM->PesqNegativas(0, false, DateTime(), DateTime(), 11);
     QCOMPARE(found->lista().count(), 5);
 
     const TNegativa &late = *found->lista().at(1);
@@ -505,11 +500,11 @@ void tst_Partners::writeErrorsAreReported()
     TParceiro orphan;
     orphan.setNome(QStringLiteral("SEM ASSOCIADO"));
     orphan.setId_acd(9999);
-    QVERIFY(!m_dm->IUParceiro(orphan));
+    QVERIFY(!DM->IUParceiro(orphan));
     QCOMPARE(orphan.id(), 0);
 
-    QVERIFY(!m_dm->InsertNegativa(QStringLiteral("QUEM?"), 1, 999999, 10));
-    QVERIFY(!m_dm->Positivar(501, QString(201, u'X')));
+    QVERIFY(!DM->InsertNegativa(QStringLiteral("QUEM?"), 1, 999999, 10));
+    QVERIFY(!DM->Positivar(501, QString(201, u'X')));
 
     const QStringList prefixes{QStringLiteral("IUParceiro: "), QStringLiteral("InsertNegativa: "),
                                QStringLiteral("Positivar: ")};
@@ -519,7 +514,7 @@ void tst_Partners::writeErrorsAreReported()
         QVERIFY2(messages.messages.at(i).text.startsWith(prefixes.at(i)), qPrintable(messages.messages.at(i).text));
         QVERIFY(messages.messages.at(i).text.size() > prefixes.at(i).size());
     }
-    auto untouched = m_dm->PesqNegativas(1, false, DateTime(), DateTime(), 11);
+    auto untouched = DM->PesqNegativas(1, false, DateTime(), DateTime(), 11);
     QCOMPARE(untouched->lista().at(0)->id(), 501);
     QVERIFY(untouched->lista().at(0)->motivo_ret().isEmpty());
 }

@@ -1,6 +1,7 @@
 // The data-access module's opening and its register readers, against a real
 // database.
 
+#include "DataModules.h"
 #include "FbError.h"
 #include "Session.h"
 #include "TAssociacao.h"
@@ -37,15 +38,12 @@ private slots:
     void readerErrorsEscape(); // last: it replaces the session objects
 
 private:
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<DataModules> m_modules;
 };
 
 void tst_Readers::initTestCase()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY2(m_db->run(QStringLiteral(R"(
+    m_modules = std::make_unique<DataModules>(QStringLiteral(R"(
 insert into CIDADE values ('3550308', 'SÃO PAULO', 'SP');
 insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, CID_A_COD, ASS_A_ABL) values (1, '01234567000100', 'PRIMEIRA', '3550308', 'S');
 insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (2, '11222333000181', 'SEGUNDA', 'N');
@@ -62,15 +60,13 @@ insert into ASSOCIADO_CONTATO values (101, 'A', '11', '1', 50);
 insert into ASSOCIADO_CONTATO values (102, 'B', '11', '2', 50);
 insert into ASSOCIADO_USUARIO values (9, 'U2', 'U2', 'P', 'S', 50, 'S');
 insert into ASSOCIADO_USUARIO values (8, 'U1', 'U1', 'P', 'S', 50, 'S');
-)")), qPrintable(m_db->error()));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+)"));
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
 }
 
 void tst_Readers::cleanupTestCase()
 {
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
     QVERIFY(AssociacaoAtual == nullptr);
     QVERIFY(AssociadoAtual == nullptr);
 }
@@ -228,7 +224,7 @@ void tst_Readers::openingFails()
     qunsetenv("ULMORA_CONNECTION_DEFS");
     // The session objects belong to the module that did open.
     QVERIFY(AssociacaoAtual != nullptr);
-    DM = m_dm.get();
+    DM = &m_modules->dm();
 }
 
 void tst_Readers::readerErrorsEscape()

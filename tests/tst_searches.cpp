@@ -1,6 +1,7 @@
 // The member, city and partner searches: the statement texts they build, and
 // what they find in a real database.
 
+#include "DataModules.h"
 #include "MessageRecorder.h"
 #include "Session.h"
 #include "TListaCidade.h"
@@ -41,8 +42,7 @@ private slots:
     void failingStatementGivesMessageAndEmptyHolder(); // last: it replaces the module
 
 private:
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<DataModules> m_modules;
 };
 
 using Keys = QList<qint32>;
@@ -61,12 +61,10 @@ Keys keysOf(const TListaParceiro &holder)
 
 void tst_Searches::initTestCase()
 {
-    m_db = std::make_unique<TestDatabase>(TestDatabase::WithReference);
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
     // Association 1 holds members 10 to 12, association 2 member 20, whose
     // name and street would match most searches of association 1. Member 11
     // has no district, member 12 no street. Partner 103 has no owner.
-    QVERIFY2(m_db->run(uR"(
+    m_modules = std::make_unique<DataModules>(uR"(
 insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', 'UM', 'S');
 insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (2, '11444777000161', 'DOIS', 'S');
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ACD_A_LGR, ACD_A_NUM, ACD_A_BRR, ASS_I_COD, ACD_A_ABL)
@@ -85,16 +83,14 @@ insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, PAR_A_LGR
   values (102, 'C', '33344455566', 'CLIENTE DE OUTRO', 'RUA C', '3', 'JARDIM', 20);
 insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, PAR_A_LGR, PAR_A_NUM, PAR_A_BRR, ACD_I_COD)
   values (103, 'C', '44455566677', 'SEM DONO SOUZA', 'RUA D', '4', 'CENTRO', null);
-)"_s),
-             qPrintable(m_db->error()));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+)"_s,
+                                              DataModules::DataAccess, TestDatabase::WithReference);
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
 }
 
 void tst_Searches::cleanupTestCase()
 {
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 // ---------------------------------------------------------------------------
@@ -392,8 +388,7 @@ void tst_Searches::failingStatementGivesMessageAndEmptyHolder()
 {
     // A database whose tables lack a column each search selects: every
     // search statement fails to open.
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
     TestDatabase broken;
     QVERIFY2(broken.isValid(), qPrintable(broken.error()));
     QVERIFY2(broken.run(uR"(

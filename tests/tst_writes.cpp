@@ -1,13 +1,13 @@
 // The register writes: members, their contacts and users, association users
 // and the deletion of a member, against a real database.
 
+#include "DataModules.h"
 #include "FbConnection.h"
 #include "FbStatement.h"
 #include "MessageRecorder.h"
 #include "TAssociado.h"
 #include "TFones.h"
 #include "TUsuarios.h"
-#include "TestDatabase.h"
 #include "uDM.h"
 
 #include <QTest>
@@ -73,19 +73,16 @@ private:
     static std::unique_ptr<TAssociado> member(const QString &cnpj, const QString &nome);
     static std::unique_ptr<TFones> fone(qint32 id, const QString &nome, const QString &numero, bool excluir = false);
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<DataModules> m_modules;
 };
 
 void tst_Writes::initTestCase()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
     // Fixture keys are explicit and far above what the generators hand out.
     // The triggers play what the program cannot provoke on its own: a
     // database that refuses a deletion, and another client inserting a
     // member in its own transaction while a member is being inserted.
-    QVERIFY2(m_db->run(uR"(
+    m_modules = std::make_unique<DataModules>(uR"(
 insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', 'UM', 'S');
 insert into ASSOCIACAO_USUARIO values (700, 'ANTIGO', 'ANTIGO', 'X', 'S', 1, 'N');
 insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (500, 'CONTATOS EM ORDEM', 1);
@@ -123,16 +120,13 @@ begin
             values (null, 'OUTRO', 'OUTRO CLIENTE', new.ASS_I_COD);
 end^
 set term ; ^
-)"_s),
-             qPrintable(m_db->error()));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+)"_s);
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
 }
 
 void tst_Writes::cleanupTestCase()
 {
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 int tst_Writes::count(const QString &sql)
@@ -248,7 +242,7 @@ void tst_Writes::memberKeyIsItsOwnWhenOthersInsert()
 {
     // A second client on its own connection inserts members before, between
     // and after this module's inserts.
-    FbConnection other(m_db->settings());
+    FbConnection other(m_modules->database().settings());
     FbStatement otherInsert(other, u"insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) "
                                    u"values (null, 'OUTRO', 'OUTRO CLIENTE', 1)"_s);
     otherInsert.execute();
