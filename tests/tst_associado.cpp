@@ -4,6 +4,7 @@
 // deletion marks, the case of what is typed, and the keyboard.
 
 #include "Application.h"
+#include "DataModules.h"
 #include "FieldMapper.h"
 #include "ForegroundDelegate.h"
 #include "LanguageControl.h"
@@ -12,7 +13,6 @@
 #include "ModalAnswer.h"
 #include "Session.h"
 #include "TAssociado.h"
-#include "TestDatabase.h"
 #include "uAssociado.h"
 #include "uDM.h"
 #include "uDMds.h"
@@ -107,9 +107,7 @@ private:
     MemTable *membro() const { return DMds->cdsCadAssociado; }
     MemTable *fones() const { return DMds->cdsCadFoneAcd; }
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
-    std::unique_ptr<TDMds> m_dmds;
+    std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<MessageDialogHook> m_messages;
     std::unique_ptr<TfrmAssociado> m_editor;
 };
@@ -117,24 +115,16 @@ private:
 void tst_Associado::initTestCase()
 {
     LanguageControl::install();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY(m_db->run(QString::fromUtf8(fixture)));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     QVERIFY(DM->LeAssociacao(QStringLiteral("11222333000181")));
-    m_dmds = std::make_unique<TDMds>();
-    DMds = m_dmds.get();
     m_messages = std::make_unique<MessageDialogHook>();
 }
 
 void tst_Associado::cleanupTestCase()
 {
     m_messages.reset();
-    DMds = nullptr;
-    m_dmds.reset();
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 void tst_Associado::cleanup()

@@ -8,6 +8,7 @@
 // own.
 
 #include "Application.h"
+#include "DataModules.h"
 #include "ForegroundDelegate.h"
 #include "KeyTyping.h"
 #include "LanguageControl.h"
@@ -17,7 +18,6 @@
 #include "TAssociado.h"
 #include "TListaParceiro.h"
 #include "TListaUsuarios.h"
-#include "TestDatabase.h"
 #include "WidgetFeedback.h"
 #include "uAssociado.h"
 #include "uCadAssociado.h"
@@ -137,9 +137,7 @@ private:
     QTableView *grid() const { return child<QTableView>(m_window.get(), "dbgrdAcd"); }
     qint32 memberByDocument(const QString &documento) const;
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
-    std::unique_ptr<TDMds> m_dmds;
+    std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<WidgetFeedback> m_feedback;
     std::unique_ptr<MessageDialogHook> m_messages;
     std::unique_ptr<TfrmCadAssociado> m_window;
@@ -148,16 +146,11 @@ private:
 void tst_CadAssociado::initTestCase()
 {
     LanguageControl::install();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY(m_db->run(QString::fromUtf8(fixture)));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     QVERIFY(DM->LeAssociacao(QStringLiteral("11222333000181")));
     UsuarioLogado.id = 7;
     UsuarioLogado.nome = QStringLiteral("MARIA OPERADORA");
-    m_dmds = std::make_unique<TDMds>();
-    DMds = m_dmds.get();
     // The data layer's own messages reach the hook too.
     m_feedback = std::make_unique<WidgetFeedback>();
     m_messages = std::make_unique<MessageDialogHook>();
@@ -167,10 +160,7 @@ void tst_CadAssociado::cleanupTestCase()
 {
     m_messages.reset();
     m_feedback.reset();
-    DMds = nullptr;
-    m_dmds.reset();
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 void tst_CadAssociado::init()

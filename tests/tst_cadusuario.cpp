@@ -4,6 +4,7 @@
 // write, the grey rows, and the window inside the main window.
 
 #include "Application.h"
+#include "DataModules.h"
 #include "FbError.h"
 #include "FbStatement.h"
 #include "LanguageControl.h"
@@ -11,7 +12,6 @@
 #include "MessageDialogHook.h"
 #include "Session.h"
 #include "TUsuarios.h"
-#include "TestDatabase.h"
 #include "WidgetFeedback.h"
 #include "uCadUsuario.h"
 #include "uDM.h"
@@ -120,9 +120,7 @@ private:
     int writes() const;
     void selectRow(int row);
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
-    std::unique_ptr<TDMds> m_dmds;
+    std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<WidgetFeedback> m_feedback;
     std::unique_ptr<MessageDialogHook> m_messages;
     QPointer<TfrmCadUsuario> m_window;
@@ -136,13 +134,8 @@ void tst_CadUsuario::initTestCase()
 void tst_CadUsuario::init()
 {
     // A fresh database for every test: the tests write users.
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY(m_db->run(QString::fromUtf8(fixture)));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
-    m_dmds = std::make_unique<TDMds>();
-    DMds = m_dmds.get();
+    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     QVERIFY(DM->LeAssociacao(u"11222333000181"_s));
     UsuarioLogado = TUsuarioLogado();
     UsuarioLogado.id = 10;
@@ -160,11 +153,7 @@ void tst_CadUsuario::cleanup()
     delete m_window;
     m_messages.reset();
     m_feedback.reset();
-    DMds = nullptr;
-    m_dmds.reset();
-    DM = nullptr;
-    m_dm.reset();
-    m_db.reset();
+    m_modules.reset();
 }
 
 void tst_CadUsuario::open()

@@ -3,11 +3,11 @@
 // keyboard and the mouse as a person would.
 
 #include "Application.h"
+#include "DataModules.h"
 #include "InputConventions.h"
 #include "LanguageControl.h"
 #include "MessageDialogHook.h"
 #include "Session.h"
-#include "TestDatabase.h"
 #include "WidgetFeedback.h"
 #include "uDM.h"
 #include "uLogin.h"
@@ -95,8 +95,7 @@ private:
     QString iniPath() const { return m_iniDir->filePath(QStringLiteral("ul_associacao.ini")); }
     void writeIni(const QString &cnpj);
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
+    std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<WidgetFeedback> m_feedback;
     std::unique_ptr<QTemporaryDir> m_iniDir;
     std::unique_ptr<TfrmLogin> m_login;
@@ -106,19 +105,15 @@ private:
 void tst_Login::initTestCase()
 {
     LanguageControl::install();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY(m_db->run(QString::fromUtf8(fixture)));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
+    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture));
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     m_feedback = std::make_unique<WidgetFeedback>();
 }
 
 void tst_Login::cleanupTestCase()
 {
     m_feedback.reset();
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 void tst_Login::init()

@@ -3,10 +3,10 @@
 // window is open.
 
 #include "Application.h"
+#include "DataModules.h"
 #include "LanguageControl.h"
 #include "MessageDialogHook.h"
 #include "Session.h"
-#include "TestDatabase.h"
 #include "uCadAssociado.h"
 #include "uDM.h"
 #include "uPrincipal.h"
@@ -21,11 +21,6 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-
-#if __has_include("uDMds.h")
-#include "uDMds.h"
-#define HAS_DMDS 1
-#endif
 
 class tst_MainWindow : public QObject
 {
@@ -49,11 +44,7 @@ private:
     void open();
     QToolButton *toolButton(QAction *action) const;
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
-#ifdef HAS_DMDS
-    std::unique_ptr<TDMds> m_dmds;
-#endif
+    std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<TfrmPrincipal> m_window;
 };
 
@@ -61,30 +52,20 @@ void tst_MainWindow::initTestCase()
 {
     LanguageControl::install();
     // The register windows read the database once they exist.
-    m_db = std::make_unique<TestDatabase>(TestDatabase::WithReference);
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY(m_db->run(QStringLiteral(
-        "insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', "
-        "'ASSOCIAÇÃO DE TESTE', 'S');"
-        "insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, "
-        "USU_A_MST) values (10, 'JOSÉ DA SILVA', 'JOSE', 'X', 'S', 1, 'S');")));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
-#ifdef HAS_DMDS
-    m_dmds = std::make_unique<TDMds>();
-    DMds = m_dmds.get();
-#endif
+    m_modules = std::make_unique<DataModules>(
+        QStringLiteral(
+            "insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', "
+            "'ASSOCIAÇÃO DE TESTE', 'S');"
+            "insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, "
+            "USU_A_MST) values (10, 'JOSÉ DA SILVA', 'JOSE', 'X', 'S', 1, 'S');"),
+        DataModules::WithPresentation, TestDatabase::WithReference);
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     QVERIFY(DM->LeAssociacao(QStringLiteral("11222333000181")));
 }
 
 void tst_MainWindow::cleanupTestCase()
 {
-#ifdef HAS_DMDS
-    DMds = nullptr;
-    m_dmds.reset();
-#endif
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 void tst_MainWindow::init()

@@ -2,9 +2,9 @@
 // name, walking the result with the arrows without leaving the search text,
 // "OK" only with rows, and the rows kept from one opening to the next.
 
+#include "DataModules.h"
 #include "KeyTyping.h"
 #include "MessageRecorder.h"
-#include "TestDatabase.h"
 #include "uDM.h"
 #include "uDMds.h"
 #include "uPesqCidade.h"
@@ -61,32 +61,22 @@ private:
     }
     QTableView *grid() const { return m_dialog->findChild<QTableView *>(QStringLiteral("grdPes")); }
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<TDM> m_dm;
-    std::unique_ptr<TDMds> m_dmds;
+    std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<TfrmPesqCidade> m_dialog;
 };
 
 void tst_PesqCidade::initTestCase()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY(m_db->run(QString::fromUtf8(fixture)));
-    m_dm = std::make_unique<TDM>(m_db->settings());
-    DM = m_dm.get();
-    m_dmds = std::make_unique<TDMds>();
-    DMds = m_dmds.get();
+    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
+    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     m_messages = std::make_unique<MessageRecorder>();
 }
 
 void tst_PesqCidade::cleanupTestCase()
 {
     m_messages.reset();
-    DMds = nullptr;
-    m_dmds.reset();
-    DM = nullptr;
-    m_dm.reset();
+    m_modules.reset();
 }
 
 void tst_PesqCidade::init()
