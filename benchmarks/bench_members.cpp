@@ -177,27 +177,39 @@ void BM_FillOnly(benchmark::State &state, const QString &texto)
     state.counters["rows"] = double(DMds->cdsPesqAssociado->recordCount());
 }
 
-// The same through the member list window itself: its grid with hidden
-// columns, titles, the grey-row delegate and the cursor link.
-void BM_Window(benchmark::State &state, const QString &texto)
+// The member list window over the search table, its search text typed in;
+// only its own grid shows the table meanwhile.
+TfrmCadAssociado *openListWindow(const QString &texto)
 {
     DMds->cdsPesqAssociado->empty();
-    // Only the window's own grid shows the table meanwhile.
     grid->setModel(nullptr);
     auto *window = new TfrmCadAssociado;
     window->resize(757, 408);
     window->show();
     window->findChild<QLineEdit *>(u"edtPesq"_s)->setText(texto);
     QCoreApplication::processEvents();
+    return window;
+}
+
+void closeListWindow(TfrmCadAssociado *window)
+{
+    window->close(); // frees itself
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    grid->setModel(DMds->cdsPesqAssociado);
+    QCoreApplication::processEvents();
+}
+
+// The same through the member list window itself: its grid with hidden
+// columns, titles, the grey-row delegate and the cursor link.
+void BM_Window(benchmark::State &state, const QString &texto)
+{
+    TfrmCadAssociado *window = openListWindow(texto);
     for (auto _ : state) {
         window->actPesqExecute();
         QCoreApplication::processEvents();
     }
     const int rows = DMds->cdsPesqAssociado->recordCount();
-    window->close(); // frees itself
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    grid->setModel(DMds->cdsPesqAssociado);
-    QCoreApplication::processEvents();
+    closeListWindow(window);
     if (failed(state))
         return;
     state.counters["rows"] = double(rows);
@@ -211,13 +223,7 @@ void BM_Window(benchmark::State &state, const QString &texto)
 // after larger ones would show their peak.
 void BM_PeakMemory(benchmark::State &state)
 {
-    grid->setModel(nullptr);
-    DMds->cdsPesqAssociado->empty();
-    auto *window = new TfrmCadAssociado;
-    window->resize(757, 408);
-    window->show();
-    window->findChild<QLineEdit *>(u"edtPesq"_s)->setText(TextoTodos);
-    QCoreApplication::processEvents();
+    TfrmCadAssociado *window = openListWindow(TextoTodos);
     const double before = statusMegabytes("VmRSS");
     resetPeak();
     double first = 0.0;
@@ -233,9 +239,7 @@ void BM_PeakMemory(benchmark::State &state)
     state.counters["VmHWM_first_MB"] = first;
     state.counters["VmHWM_MB"] = statusMegabytes("VmHWM");
     state.counters["VmRSS_after_MB"] = statusMegabytes("VmRSS");
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    grid->setModel(DMds->cdsPesqAssociado);
+    closeListWindow(window);
     DMds->cdsPesqAssociado->empty();
     QCoreApplication::processEvents();
     failed(state);

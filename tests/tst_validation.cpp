@@ -15,6 +15,8 @@ class tst_Validation : public QObject
 private slots:
     void validaDocumento_data();
     void validaDocumento();
+    void documentoCompleto_data();
+    void documentoCompleto();
     void soNumeros_data();
     void soNumeros();
     void limpaDocumento_data();
@@ -99,6 +101,34 @@ void tst_Validation::validaDocumento()
     QFETCH(QString, texto);
     QFETCH(bool, valido);
     QCOMPARE(documento == CPF ? ValidaCPF(texto) : ValidaCNPJ(texto), valido);
+}
+
+void tst_Validation::documentoCompleto_data()
+{
+    QTest::addColumn<Documento>("documento");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("completo");
+
+    // Only the stored form: bare, whole, capitals, right check digits.
+    QTest::newRow("cpf") << CPF << u"12345678909"_s << true;
+    QTest::newRow("cpf formatted") << CPF << u"123.456.789-09"_s << false;
+    QTest::newRow("cpf 12th digit") << CPF << u"123456789095"_s << false;
+    QTest::newRow("cpf empty") << CPF << QString() << false;
+    QTest::newRow("cnpj") << CNPJ << u"11222333000181"_s << true;
+    QTest::newRow("cnpj alphanumeric") << CNPJ << u"12ABC34501DE35"_s << true;
+    QTest::newRow("cnpj lower case") << CNPJ << u"12abc34501de35"_s << false;
+    QTest::newRow("cnpj formatted") << CNPJ << u"12.ABC.345/01DE-35"_s << false;
+    QTest::newRow("cnpj wrong check digit") << CNPJ << u"12ABC34501DE45"_s << false;
+    QTest::newRow("cnpj accented letter") << CNPJ << u"\u00C92ABC34501DE35"_s << false;
+    QTest::newRow("cnpj empty") << CNPJ << QString() << false;
+}
+
+void tst_Validation::documentoCompleto()
+{
+    QFETCH(Documento, documento);
+    QFETCH(QString, texto);
+    QFETCH(bool, completo);
+    QCOMPARE(documento == CPF ? CPFCompleto(texto) : CNPJCompleto(texto), completo);
 }
 
 void tst_Validation::soNumeros_data()

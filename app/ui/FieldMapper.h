@@ -8,10 +8,10 @@ class QLineEdit;
 // How an edit dialog binds its fields to one row of a table model (a
 // MemTable): a QDataWidgetMapper with manual submit. The fields show the
 // row's values when the mapping is made and whenever the model changes one
-// of them (a city looked up, a flag set by code), as stored (a field's
-// validator applies to what is typed, not to what is shown); what the user types stays
-// in the fields until the dialog calls submit(), normally once when it
-// closes with OK, so Cancel leaves the row untouched.
+// of them (a city looked up, a flag set by code), as stored: a field's
+// validator applies to what is typed, not to what is shown. What the user
+// types stays in the fields until the dialog calls submit(), normally once
+// when it closes with OK, so Cancel leaves the row untouched.
 //
 //     m_mapper = new FieldMapper(this);
 //     m_mapper->setModel(DMds->cdsCadAssociado);

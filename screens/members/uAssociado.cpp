@@ -385,14 +385,11 @@ bool TfrmAssociado::validaDocumento()
     if (documento == LimpaDocumento(armazenado))
         return true;
 
-    // Checked as the prompt of a new member checks it: as many characters
-    // as the mask in use asks for, digits alone for a CPF, digits and
-    // capitals A-Z for a CNPJ, with right check digits. The mask lets in
-    // letters of any alphabet; those are refused here.
+    // Checked as the prompt of a new member checks it, as the kind of
+    // document the mask in use asks for. The mask lets in letters of any
+    // alphabet; those are refused here.
     const bool cpf = armazenado.size() == 11;
-    const bool valido = cpf ? SoNumeros(documento) == documento && documento.size() == 11 && ValidaCPF(documento)
-                            : LimpaDocumento(documento) == documento && documento.size() == 14
-                                  && ValidaCNPJ(documento);
+    const bool valido = cpf ? CPFCompleto(documento) : CNPJCompleto(documento);
     QString mensagem;
     qint32 outro = 0;
     if (!valido)

@@ -38,17 +38,15 @@ void TfrmDigitaDoc::edtDocChange()
 {
     const QString texto = ui->edtDoc->text();
     // The check routines skip punctuation and blanks; a document is typed
-    // bare: a CPF as digits alone, a CNPJ as digits and capitals A-Z.
-    const bool soDigitos = SoNumeros(texto) == texto;
-    const bool soCaracteresDeDocumento = LimpaDocumento(texto) == texto;
+    // bare, as it is stored.
     ui->lblValid->clear();
     m_valido = false;
     if (texto.size() == 11) {
-        m_valido = soDigitos && ValidaCPF(texto);
+        m_valido = CPFCompleto(texto);
         if (!m_valido)
             ui->lblValid->setText(QStringLiteral("CPF inválido"));
     } else if (texto.size() == 14) {
-        m_valido = soCaracteresDeDocumento && ValidaCNPJ(texto);
+        m_valido = CNPJCompleto(texto);
         if (!m_valido)
             ui->lblValid->setText(QStringLiteral("CNPJ inválido"));
     }

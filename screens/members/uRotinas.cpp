@@ -70,7 +70,18 @@ bool ValidaCPF(const QString &texto)
 bool ValidaCNPJ(const QString &texto)
 {
     // The check digits compare as digits, so a letter in their place fails.
-    return validaDocumento<12>(LimpaDocumento(texto), {5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2}, {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2});
+    return validaDocumento<12>(LimpaDocumento(texto), {5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2},
+                               {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2});
+}
+
+bool CPFCompleto(const QString &texto)
+{
+    return texto.size() == 11 && SoNumeros(texto) == texto && ValidaCPF(texto);
+}
+
+bool CNPJCompleto(const QString &texto)
+{
+    return texto.size() == 14 && LimpaDocumento(texto) == texto && ValidaCNPJ(texto);
 }
 
 QString MascaraDocumento(const QString &documento)

@@ -28,6 +28,12 @@ bool ValidaCPF(const QString &texto);
 // is the one of the digits alone, as for every CNPJ issued before letters.
 bool ValidaCNPJ(const QString &texto);
 
+// Whether the text is a whole document as it is stored, with right check
+// digits: a CPF of 11 digits; a CNPJ of 14 digits and capitals A-Z. No
+// punctuation, blank or lower case letter is taken.
+bool CPFCompleto(const QString &texto);
+bool CNPJCompleto(const QString &texto);
+
 // The display mask of a stored document, in the masked-edit notation
 // (pattern;keep-literals;placeholder): the CPF mask "!999.999.999-99;0;_" for
 // exactly 11 characters, the CNPJ mask otherwise. The CNPJ mask takes letters
