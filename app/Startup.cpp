@@ -5,6 +5,7 @@
 #include "Session.h"
 #include "WidgetFeedback.h"
 #include "uDM.h"
+#include "uDMds.h"
 #include "uLogin.h"
 #include "uPrincipal.h"
 
@@ -15,11 +16,6 @@
 
 #include <memory>
 
-#if __has_include("uDMds.h")
-#include "uDMds.h"
-#define ULMORA_HAS_DMDS 1
-#endif
-
 namespace {
 
 // Leaves the globals as they were at process start when the run ends, however
@@ -28,9 +24,7 @@ struct GlobalsReset
 {
     ~GlobalsReset()
     {
-#ifdef ULMORA_HAS_DMDS
         DMds = nullptr;
-#endif
         DM = nullptr;
         UsuarioLogado = TUsuarioLogado();
     }
@@ -48,8 +42,8 @@ void Startup::registerFonts()
     if (done)
         return;
     done = true;
-    for (const QString &file : {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
-                                QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf")}) {
+    for (const QString &file :
+         {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"), QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf")}) {
         if (QFileInfo::exists(file))
             QFontDatabase::addApplicationFont(file);
     }
@@ -74,7 +68,6 @@ int Startup::run()
     }
     DM = dm.get();
 
-#ifdef ULMORA_HAS_DMDS
     std::unique_ptr<TDMds> dmds;
     try {
         dmds = std::make_unique<TDMds>();
@@ -83,7 +76,6 @@ int Startup::run()
         return 1;
     }
     DMds = dmds.get();
-#endif
 
     auto login = std::make_unique<TfrmLogin>();
     login->setIniDirectory(iniDirectory);

@@ -23,8 +23,7 @@ const QString iniKey = QStringLiteral("Login/CNPJ");
 }
 
 TfrmLogin::TfrmLogin(QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmLogin>()),
-      m_iniDirectory(QCoreApplication::applicationDirPath())
+    : QDialog(parent), ui(std::make_unique<Ui::frmLogin>()), m_iniDirectory(QCoreApplication::applicationDirPath())
 {
     ui->setupUi(this);
     // The layout is given in pixels for Tahoma at a 19-pixel character height.

@@ -109,16 +109,6 @@ void TfrmPrincipal::placeLogo()
     imgLogo->move(area->width() - imgLogo->width(), area->height() - imgLogo->height());
 }
 
-QWidget *TfrmPrincipal::createMemberList()
-{
-    return new TfrmCadAssociado();
-}
-
-QWidget *TfrmPrincipal::createUserList()
-{
-    return new TfrmCadUsuario();
-}
-
 void TfrmPrincipal::openChild(QWidget *child, QAction *action)
 {
     child->setAttribute(Qt::WA_DeleteOnClose);
@@ -136,14 +126,14 @@ void TfrmPrincipal::openChild(QWidget *child, QAction *action)
 
 void TfrmPrincipal::actAssociadoExecute()
 {
-    openChild(createMemberList(), ui->actAssociado);
+    openChild(new TfrmCadAssociado(), ui->actAssociado);
     ui->actAssociado->setEnabled(false);
 }
 
 void TfrmPrincipal::actUsuarioExecute()
 {
     if (UsuarioLogado.mst == u"S")
-        openChild(createUserList(), ui->actUsuario);
+        openChild(new TfrmCadUsuario(), ui->actUsuario);
     else
         MessageDialog::information(UsuarioLogado.nome + QStringLiteral(", você não tem permissão para essa ação."));
     ui->actUsuario->setEnabled(false);

@@ -15,12 +15,8 @@ class frmPrincipal;
 // The main window: an MDI frame whose register windows (the member list, the
 // user list) live inside its work area. Each register action is disabled
 // while the window it opened exists, so at most one of each is open.
-//
-// The register windows are made by createMemberList() and createUserList():
-// TfrmCadAssociado (uCadAssociado.h) and TfrmCadUsuario (uCadUsuario.h),
-// built with no arguments. The main window
-// shows whatever they return as an MDI child that is deleted when closed,
-// and enables the action again when it is destroyed.
+// Each register window is shown as an MDI child that is deleted when
+// closed, and its action is enabled again when it is destroyed.
 class TfrmPrincipal : public QMainWindow
 {
     Q_OBJECT
@@ -46,8 +42,6 @@ protected:
 
 private:
     void FormShow();
-    QWidget *createMemberList();
-    QWidget *createUserList();
     void openChild(QWidget *child, QAction *action);
     void placeLogo();
 

@@ -358,7 +358,7 @@ void BM_Escrita(benchmark::State &state, Escrita qual)
 class SummaryReporter : public benchmark::ConsoleReporter
 {
 public:
-    explicit SummaryReporter(bool color) : ConsoleReporter(color ? OO_ColorTabular : OO_Tabular) {}
+    explicit SummaryReporter(bool color) : ConsoleReporter(color ? OO_ColorTabular : OO_Tabular) { }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
@@ -400,10 +400,14 @@ private:
     static double toMilliseconds(benchmark::TimeUnit unit)
     {
         switch (unit) {
-        case benchmark::kNanosecond: return 1e-6;
-        case benchmark::kMicrosecond: return 1e-3;
-        case benchmark::kMillisecond: return 1.0;
-        case benchmark::kSecond: return 1e3;
+        case benchmark::kNanosecond:
+            return 1e-6;
+        case benchmark::kMicrosecond:
+            return 1e-3;
+        case benchmark::kMillisecond:
+            return 1.0;
+        case benchmark::kSecond:
+            return 1e3;
         }
         return 1.0;
     }
@@ -449,7 +453,10 @@ void registerAll(int repetitions)
     };
     // First: see BM_PeakMemory.
     benchmark::RegisterBenchmark("6_PeakMemory/window", BM_PeakMemory)
-        ->Unit(kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(1);
+        ->Unit(kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1)
+        ->Repetitions(1);
     large(benchmark::RegisterBenchmark("1_Fetch/todos", BM_Fetch, TextoTodos));
     large(benchmark::RegisterBenchmark("2_SearchToGrid/todos", BM_SearchToGrid, TextoTodos));
     large(benchmark::RegisterBenchmark("2_Window/todos", BM_Window, TextoTodos));

@@ -47,7 +47,8 @@ ConnectionSettings ConnectionSettings::load(const QString &file, const QString &
     settings.password = ini.value(QStringLiteral("Password")).toString();
     settings.characterSet = ini.value(QStringLiteral("CharacterSet"), settings.characterSet).toString();
     if (settings.database.isEmpty())
-        throw FbError(QStringLiteral("A definição de conexão '%1' em %2 não informa o banco de dados (Database)").arg(name, file));
+        throw FbError(QStringLiteral("A definição de conexão '%1' em %2 não informa o banco de dados (Database)")
+                          .arg(name, file));
     // A relative database path is taken from the definitions file's folder.
     if (settings.isEmbedded() && QFileInfo(settings.database).isRelative())
         settings.database = QFileInfo(file).dir().absoluteFilePath(settings.database);

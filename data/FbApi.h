@@ -18,7 +18,7 @@ FbError toError(const Firebird::IStatus *status);
 class Status
 {
 public:
-    Status() : m_status(master()->getStatus()), m_wrapper(m_status) {}
+    Status() : m_status(master()->getStatus()), m_wrapper(m_status) { }
     ~Status() { m_status->dispose(); }
     Status(const Status &) = delete;
     Status &operator=(const Status &) = delete;
@@ -31,7 +31,7 @@ private:
 };
 
 // Runs `call` and turns a Firebird exception into FbError.
-template <typename F>
+template<typename F>
 auto guarded(F &&call) -> decltype(call())
 {
     try {

@@ -29,8 +29,8 @@ void FbConnection::attach()
         IProvider *provider = fb::master()->getDispatcher();
         const QByteArray target = m_settings.attachString().toUtf8();
         try {
-            m_attachment = provider->attachDatabase(&status, target.constData(),
-                                                    dpb->getBufferLength(&status), dpb->getBuffer(&status));
+            m_attachment = provider->attachDatabase(&status, target.constData(), dpb->getBufferLength(&status),
+                                                    dpb->getBuffer(&status));
         } catch (...) {
             provider->release();
             throw;

@@ -88,10 +88,26 @@ qint64 FbRow::scaledInteger(const Column &c) const
 {
     qint64 value = 0;
     switch (c.type) {
-    case SQL_SHORT: { qint16 v; std::memcpy(&v, data(c), sizeof v); value = v; break; }
-    case SQL_LONG: { qint32 v; std::memcpy(&v, data(c), sizeof v); value = v; break; }
-    case SQL_INT64: { qint64 v; std::memcpy(&v, data(c), sizeof v); value = v; break; }
-    default: break;
+    case SQL_SHORT: {
+        qint16 v;
+        std::memcpy(&v, data(c), sizeof v);
+        value = v;
+        break;
+    }
+    case SQL_LONG: {
+        qint32 v;
+        std::memcpy(&v, data(c), sizeof v);
+        value = v;
+        break;
+    }
+    case SQL_INT64: {
+        qint64 v;
+        std::memcpy(&v, data(c), sizeof v);
+        value = v;
+        break;
+    }
+    default:
+        break;
     }
     return value;
 }
@@ -137,8 +153,16 @@ double FbRow::floatAt(int index) const
     case SQL_LONG:
     case SQL_INT64:
         return double(scaledInteger(c)) * std::pow(10.0, c.scale);
-    case SQL_FLOAT: { float v; std::memcpy(&v, data(c), sizeof v); return double(v); }
-    case SQL_DOUBLE: { double v; std::memcpy(&v, data(c), sizeof v); return v; }
+    case SQL_FLOAT: {
+        float v;
+        std::memcpy(&v, data(c), sizeof v);
+        return double(v);
+    }
+    case SQL_DOUBLE: {
+        double v;
+        std::memcpy(&v, data(c), sizeof v);
+        return v;
+    }
     default: {
         bool ok = false;
         const double value = textAt(index).trimmed().toDouble(&ok);

@@ -187,11 +187,20 @@ QStringList FbStatement::describeBindings() const
         if (it != m_values.constEnd()) {
             const Value &v = *it;
             switch (v.kind) {
-            case Value::Null: break;
-            case Value::Integer: shown = QString::number(v.integer); break;
-            case Value::Text: shown = u'\'' + v.text + u'\''; break;
-            case Value::Float: shown = QString::number(v.number, 'g', 17); break;
-            case Value::Date: shown = v.dateTime.date().toString(QStringLiteral("dd.MM.yyyy")); break;
+            case Value::Null:
+                break;
+            case Value::Integer:
+                shown = QString::number(v.integer);
+                break;
+            case Value::Text:
+                shown = u'\'' + v.text + u'\'';
+                break;
+            case Value::Float:
+                shown = QString::number(v.number, 'g', 17);
+                break;
+            case Value::Date:
+                shown = v.dateTime.date().toString(QStringLiteral("dd.MM.yyyy"));
+                break;
             case Value::Timestamp:
                 shown = v.dateTime.toDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
                 break;
@@ -376,9 +385,9 @@ std::unique_ptr<FbResultSet> FbStatement::open()
         transaction = startTransaction(m_connection);
         prepare(transaction);
         buildInput();
-        IResultSet *cursor = m_statement->openCursor(&status, transaction, m_inputMetadata,
-                                                     m_inputBuffer.isEmpty() ? nullptr : m_inputBuffer.data(),
-                                                     m_output.metadata(), 0);
+        IResultSet *cursor
+            = m_statement->openCursor(&status, transaction, m_inputMetadata,
+                                      m_inputBuffer.isEmpty() ? nullptr : m_inputBuffer.data(), m_output.metadata(), 0);
         std::unique_ptr<FbResultSet> rows(new FbResultSet(*this, transaction, cursor));
         rows->reset(m_output.metadata());
         return rows;

@@ -16,7 +16,7 @@ class IStatement;
 class IMessageMetadata;
 class ITransaction;
 class IResultSet;
-}
+} // namespace Firebird
 
 class FbConnection;
 class FbResultSet;
@@ -42,7 +42,7 @@ public:
     void bindInteger(QStringView name, qint32 value);
     void bindText(QStringView name, const QString &value);
     void bindFloat(QStringView name, double value);
-    void bindDate(QStringView name, DateTime value);      // the day only
+    void bindDate(QStringView name, DateTime value); // the day only
     void bindTimestamp(QStringView name, DateTime value);
     void bindNull(QStringView name);
     // An integer key: 0 is bound as NULL, so the database assigns the key.

@@ -12,8 +12,8 @@ public:
 
     virtual ~Feedback() = default;
     virtual void showMessage(Kind kind, const QString &text) = 0;
-    virtual void beginWait() {}
-    virtual void endWait() {}
+    virtual void beginWait() { }
+    virtual void endWait() { }
 
     static Feedback &current();
     // Installs `feedback` (not owned); nullptr restores the logging default.

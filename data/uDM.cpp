@@ -56,9 +56,9 @@ void TDM::createRegistryStatements()
         "select ac.ass_i_cod, ac.ass_a_cnpj, ac.ass_a_ie, ac.ass_a_nom, ac.ass_a_lgr, ac.ass_a_num, ac.ass_a_cpl, "
         "ac.ass_a_brr, ac.ass_a_cep, ac.cid_a_cod, ac.ass_a_mail, ac.ass_a_abl, cd.cid_a_dsc, cd.cid_a_uf "
         "from ASSOCIACAO ac left join cidade cd on (cd.cid_a_cod = ac.cid_a_cod) where (ac.ass_a_cnpj = :sCNPJ)"));
-    FDPesAssFones = statement(QStringLiteral(
-        "select ac.asc_i_cod, ac.asc_a_con, ac.asc_a_ddd, ac.asc_a_fon from ASSOCIACAO_CONTATO ac "
-        "where (ac.ass_i_cod = :iAss) order by ac.asc_i_cod"));
+    FDPesAssFones = statement(
+        QStringLiteral("select ac.asc_i_cod, ac.asc_a_con, ac.asc_a_ddd, ac.asc_a_fon from ASSOCIACAO_CONTATO ac "
+                       "where (ac.ass_i_cod = :iAss) order by ac.asc_i_cod"));
     // The registering user is a user of the association (the one logged in
     // when the member was written), so the name comes from that table.
     FDPesAssociado = statement(QStringLiteral(
@@ -69,9 +69,9 @@ void TDM::createRegistryStatements()
         "left join associacao ass on (ass.ass_i_cod = acd.ass_i_cod) "
         "left join associacao_usuario au on (au.usu_i_cod = acd.usu_i_cod) "
         "where (acd.acd_a_cnpj = :sCNPJ) or (acd.acd_i_cod = :iACD)"));
-    FDPesAcdFones = statement(QStringLiteral(
-        "select ac.acc_i_cod, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon from associado_contato ac "
-        "where (ac.acd_i_cod = :iACD) order by ac.acc_i_cod"));
+    FDPesAcdFones = statement(
+        QStringLiteral("select ac.acc_i_cod, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon from associado_contato ac "
+                       "where (ac.acd_i_cod = :iACD) order by ac.acc_i_cod"));
     FDPesAcdUsu = statement(QStringLiteral(
         "select au.usu_i_cod, au.usu_a_nom, au.usu_a_usu, au.usu_a_sen, au.usu_a_abl, au.acd_i_cod, au.usu_a_mst "
         "from associado_usuario au where (au.acd_i_cod = :iACD) order by au.usu_i_cod"));
@@ -151,7 +151,7 @@ std::unique_ptr<TAssociado> TDM::LeAssociadoID(qint32 iACD)
 
 namespace {
 
-template <typename Reader>
+template<typename Reader>
 std::unique_ptr<TListaUsuarios> readUsers(FbStatement &statement, QStringView parameter, qint32 key, Reader read)
 {
     WaitCursor wait;
@@ -170,12 +170,10 @@ std::unique_ptr<TListaUsuarios> readUsers(FbStatement &statement, QStringView pa
 
 std::unique_ptr<TListaUsuarios> TDM::LeUsuario(qint32 iACD)
 {
-    return readUsers(*FDPesAcdUsu, u"iACD", iACD,
-                     [](TUsuarios &user, const DataSet &row) { user.LerAcdDataset(row); });
+    return readUsers(*FDPesAcdUsu, u"iACD", iACD, [](TUsuarios &user, const DataSet &row) { user.LerAcdDataset(row); });
 }
 
 std::unique_ptr<TListaUsuarios> TDM::LeUsuarioASS(qint32 iASS)
 {
-    return readUsers(*FDPesAssUsu, u"iASS", iASS,
-                     [](TUsuarios &user, const DataSet &row) { user.LerAssDataset(row); });
+    return readUsers(*FDPesAssUsu, u"iASS", iASS, [](TUsuarios &user, const DataSet &row) { user.LerAssDataset(row); });
 }

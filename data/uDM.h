@@ -77,8 +77,8 @@ public:
     std::unique_ptr<TListaContaGrupo> LeContaGrupo(qint32 iACD);
     std::unique_ptr<TListaConta> LeConta(qint32 iACD);
     std::unique_ptr<TListaFormaPagto> LeFormaPagto();
-    std::unique_ptr<TListaAcdPagamento> PesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData,
-                                                      DateTime DtIn, DateTime DtFi, qint32 iGrupo, qint32 iConta,
+    std::unique_ptr<TListaAcdPagamento> PesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData, DateTime DtIn,
+                                                      DateTime DtFi, qint32 iGrupo, qint32 iConta,
                                                       const QString &sNomeParceiro, const QString &sDescricao);
     bool IUContaGrupo(const TContaGrupo &Obj);
     bool IUConta(const TConta &Obj);
@@ -97,8 +97,7 @@ public:
 
     // Partners and the negative list.
     std::unique_ptr<TParceiro> LeParceiro(qint32 iPAR);
-    std::unique_ptr<TListaNegativa> PesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi,
-                                                  qint32 iACD);
+    std::unique_ptr<TListaNegativa> PesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi, qint32 iACD);
     bool IUParceiro(TParceiro &Obj);
     bool IUParcFones(const TParceiro &Obj);
     bool ExcluirParceiro(qint32 iPAR);
@@ -121,7 +120,7 @@ private:
 
     // Shows prefix + the database's message as an error and answers false
     // when `body` raises a database error.
-    template <typename F>
+    template<typename F>
     bool reported(const QString &prefix, F &&body);
 
     std::unique_ptr<FbStatement> statement(const QString &sql = QString());

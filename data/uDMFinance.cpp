@@ -20,21 +20,19 @@
 
 void TDM::createFinanceStatements()
 {
-    FDPesContaGrupo = statement(QStringLiteral(
-        "select cg.grp_i_cod, cg.grp_a_dsc, cg.grp_a_tip, cg.acd_i_cod from ASSOCIADO_CONTA_GRP cg "
-        "where (cg.acd_i_cod = :iACD) order by cg.grp_a_dsc"));
-    FDPesConta = statement(QStringLiteral(
-        "select c.con_i_cod, c.con_a_dsc, c.grp_i_cod from ASSOCIADO_CONTA c "
-        "left join associado_conta_grp cg on (cg.grp_i_cod = c.grp_i_cod) "
-        "where (cg.acd_i_cod = :iACD) order by c.con_a_dsc"));
+    FDPesContaGrupo = statement(
+        QStringLiteral("select cg.grp_i_cod, cg.grp_a_dsc, cg.grp_a_tip, cg.acd_i_cod from ASSOCIADO_CONTA_GRP cg "
+                       "where (cg.acd_i_cod = :iACD) order by cg.grp_a_dsc"));
+    FDPesConta = statement(QStringLiteral("select c.con_i_cod, c.con_a_dsc, c.grp_i_cod from ASSOCIADO_CONTA c "
+                                          "left join associado_conta_grp cg on (cg.grp_i_cod = c.grp_i_cod) "
+                                          "where (cg.acd_i_cod = :iACD) order by c.con_a_dsc"));
     FDPesFPagto = statement(QStringLiteral("select FPG_I_COD, FPG_A_DSC from PAGAMENTO_FPG order by FPG_I_COD"));
     FDPesAcdPagamento = statement();
-    FDiuContaGrupo = statement(QStringLiteral(
-        "update or insert into ASSOCIADO_CONTA_GRP (GRP_I_COD, GRP_A_DSC, GRP_A_TIP, ACD_I_COD) "
-        "values (:GRP_I_COD, :GRP_A_DSC, :GRP_A_TIP, :ACD_I_COD) matching (GRP_I_COD)"));
-    FDiuConta = statement(QStringLiteral(
-        "update or insert into ASSOCIADO_CONTA (CON_I_COD, CON_A_DSC, GRP_I_COD) "
-        "values (:CON_I_COD, :CON_A_DSC, :GRP_I_COD) matching (CON_I_COD)"));
+    FDiuContaGrupo = statement(
+        QStringLiteral("update or insert into ASSOCIADO_CONTA_GRP (GRP_I_COD, GRP_A_DSC, GRP_A_TIP, ACD_I_COD) "
+                       "values (:GRP_I_COD, :GRP_A_DSC, :GRP_A_TIP, :ACD_I_COD) matching (GRP_I_COD)"));
+    FDiuConta = statement(QStringLiteral("update or insert into ASSOCIADO_CONTA (CON_I_COD, CON_A_DSC, GRP_I_COD) "
+                                         "values (:CON_I_COD, :CON_A_DSC, :GRP_I_COD) matching (CON_I_COD)"));
     FDiuAcdPag = statement(QStringLiteral(
         "update or insert into ASSOCIADO_PAGAMENTO (PAG_I_COD, FPG_I_COD, CON_I_COD, PAG_A_DSC, PAG_I_PAR, "
         "PAG_I_TPAR, PAG_D_DIV, PAG_N_DIV, PAG_N_DA, PAG_D_VNC, PAG_D_PAG, PAG_N_PAG, PAG_A_STS, PAR_I_COD, "
@@ -68,8 +66,7 @@ std::unique_ptr<TListaFormaPagto> TDM::LeFormaPagto()
 }
 
 QString TDM::textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData, DateTime DtIn, DateTime DtFi,
-                                qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro,
-                                const QString &sDescricao)
+                                qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro, const QString &sDescricao)
 {
     const QString parceiro = Trim(sNomeParceiro);
     const QString descricao = Trim(sDescricao);
@@ -109,8 +106,8 @@ QString TDM::textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData
     return sql;
 }
 
-std::unique_ptr<TListaAcdPagamento> TDM::PesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData,
-                                                       DateTime DtIn, DateTime DtFi, qint32 iGrupo, qint32 iConta,
+std::unique_ptr<TListaAcdPagamento> TDM::PesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData, DateTime DtIn,
+                                                       DateTime DtFi, qint32 iGrupo, qint32 iConta,
                                                        const QString &sNomeParceiro, const QString &sDescricao)
 {
     return runSearch<TListaAcdPagamento>(
@@ -210,12 +207,11 @@ bool TDM::AcdEstornaPag(const TAcdBaixaPag &Obj)
         // The rest left open by this settlement was settled in turn; that
         // entry (its key is the answer) must be reversed first. Nothing was
         // reversed, so the answer is false.
-        Feedback::current().showMessage(
-            Feedback::Kind::Information,
-            QStringLiteral("Não foi possível estornar este débito.\r"
-                           "O valor da diferença já esta baixado.\r"
-                           "Por favor estorne o débito ID nº ")
-                + QString::number(sts) + QStringLiteral(" primeiro."));
+        Feedback::current().showMessage(Feedback::Kind::Information,
+                                        QStringLiteral("Não foi possível estornar este débito.\r"
+                                                       "O valor da diferença já esta baixado.\r"
+                                                       "Por favor estorne o débito ID nº ")
+                                            + QString::number(sts) + QStringLiteral(" primeiro."));
         return false;
     }
     return true;
@@ -237,8 +233,8 @@ bool TDM::ExcluirContaGrupo(qint32 iGRP)
 {
     WaitCursor wait;
     qint32 sts = -1;
-    const bool ok = reported(QStringLiteral("ExcluirContaGrupo: "),
-                             [&] { sts = deletionAnswer(*FDDelContaGrupo, iGRP); });
+    const bool ok
+        = reported(QStringLiteral("ExcluirContaGrupo: "), [&] { sts = deletionAnswer(*FDDelContaGrupo, iGRP); });
     return ok && sts == 0;
 }
 

@@ -20,9 +20,9 @@ void TDM::createPartnerStatements()
         "c.cid_a_dsc, c.cid_a_uf, p.par_d_cad, p.usu_i_cod, au.usu_a_nom, p.acd_i_cod from PARCEIRO p "
         "left join cidade c on (p.cid_a_cod = c.cid_a_cod) "
         "left join associado_usuario au on (au.usu_i_cod = p.usu_i_cod) where (p.par_i_cod = :iPAR)"));
-    FDPesParFones = statement(QStringLiteral(
-        "select pc.pac_i_cod, pc.pac_a_con, pc.pac_a_ddd, pc.pac_a_fon from PARCEIRO_CONTATO pc "
-        "where (pc.par_i_cod = :iPAR) order by pc.pac_i_cod"));
+    FDPesParFones = statement(
+        QStringLiteral("select pc.pac_i_cod, pc.pac_a_con, pc.pac_a_ddd, pc.pac_a_fon from PARCEIRO_CONTATO pc "
+                       "where (pc.par_i_cod = :iPAR) order by pc.pac_i_cod"));
     FDPesNegativas = statement();
     // The new partner's key comes back from the insert itself: reading the
     // generator afterwards would give another client's key if one inserted
@@ -34,9 +34,9 @@ void TDM::createPartnerStatements()
         ":PAR_A_IE_RG, :PAR_A_NOM, :PAR_A_LGR, :PAR_A_NUM, :PAR_A_CPL, :PAR_A_BRR, :PAR_A_CEP, :CID_A_COD, "
         ":PAR_A_MAIL, :PAR_A_NEG, :PAR_A_ABL, :ACD_I_COD, current_date, :USU_I_COD) matching (PAR_I_COD) "
         "returning PAR_I_COD"));
-    FDiuParFones = statement(QStringLiteral(
-        "update or insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD) "
-        "values (:PAC_I_COD, :PAC_A_CON, :PAC_A_DDD, :PAC_A_FON, :PAR_I_COD) matching (PAC_I_COD)"));
+    FDiuParFones = statement(
+        QStringLiteral("update or insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD) "
+                       "values (:PAC_I_COD, :PAC_A_CON, :PAC_A_DDD, :PAC_A_FON, :PAR_I_COD) matching (PAC_I_COD)"));
     FDdelParFones = statement(QStringLiteral("delete from PARCEIRO_CONTATO where (PAC_I_COD = :PAC_I_COD)"));
     FDDelParceiro = statement(QStringLiteral("execute procedure PARCEIRO_DEL (:ID)"));
     FDInsertNeg = statement(QStringLiteral(
@@ -93,15 +93,14 @@ QString TDM::textoPesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTim
         sql += QStringLiteral("and (pn.PNG_A_NEG = 'N') ");
     // The registration's day only, so one made late on the last day counts.
     if (bUsaDt) {
-        sql += QStringLiteral("and (cast(pn.PNG_D_REG as Date) between ") + SqlText::date(DtIn) +
-               QStringLiteral(" and ") + SqlText::date(DtFi) + QStringLiteral(") ");
+        sql += QStringLiteral("and (cast(pn.PNG_D_REG as Date) between ") + SqlText::date(DtIn)
+               + QStringLiteral(" and ") + SqlText::date(DtFi) + QStringLiteral(") ");
     }
     sql += QStringLiteral("order by pn.PNG_I_COD");
     return sql;
 }
 
-std::unique_ptr<TListaNegativa> TDM::PesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi,
-                                                   qint32 iACD)
+std::unique_ptr<TListaNegativa> TDM::PesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi, qint32 iACD)
 {
     return runSearch<TListaNegativa>(*FDPesNegativas, QStringLiteral("PesqNegativas: "),
                                      textoPesqNegativas(iSTS, bUsaDt, DtIn, DtFi, iACD),

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-template <typename Holder, typename Fill>
+template<typename Holder, typename Fill>
 std::unique_ptr<Holder> runReport(FbStatement &statement, const QString &prefix, Fill fill)
 {
     WaitCursor wait;
@@ -31,7 +31,7 @@ std::unique_ptr<Holder> runReport(FbStatement &statement, const QString &prefix,
 
 // The list readers: open the bound statement and turn every row into an
 // entity. Errors are not caught; they reach the caller.
-template <typename Holder, typename Entity>
+template<typename Holder, typename Entity>
 std::unique_ptr<Holder> readList(FbStatement &statement)
 {
     WaitCursor wait;

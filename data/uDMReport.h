@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Feedback.h"
 #include "FbError.h"
+#include "Feedback.h"
 
-template <typename F>
+template<typename F>
 bool TDM::reported(const QString &prefix, F &&body)
 {
     try {

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-template <typename Holder, typename Fill>
+template<typename Holder, typename Fill>
 std::unique_ptr<Holder> runSearch(FbStatement &statement, const QString &prefix, const QString &sql, Fill fill)
 {
     WaitCursor wait;

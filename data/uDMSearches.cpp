@@ -50,9 +50,9 @@ QString textCondition(QStringView alias, QStringView documentColumn, TTipoPesqPa
 QString TDM::textoPesqAssociado(qint32 iASS, TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
 {
     return u"select a.acd_i_cod, a.acd_a_cnpj, a.acd_a_nom, a.acd_a_lgr, a.acd_a_num, a.acd_a_brr, a.acd_a_abl "
-           u"from associado a where (a.ass_i_cod = "_s +
-           QString::number(iASS) + u") "_s + textCondition(u"a.acd_a_", u"cnpj", TipoPesquisa, sTexto) +
-           u"order by a.acd_a_nom"_s;
+           u"from associado a where (a.ass_i_cod = "_s
+           + QString::number(iASS) + u") "_s + textCondition(u"a.acd_a_", u"cnpj", TipoPesquisa, sTexto)
+           + u"order by a.acd_a_nom"_s;
 }
 
 QString TDM::textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto)
@@ -99,13 +99,13 @@ QString TDM::textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro Tip
 
 std::unique_ptr<TListaParceiro> TDM::PesqAssociado(TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
 {
-    return runSearch<TListaParceiro>(
-        *FDPesqAssociado, u"PesqAssociado: "_s, textoPesqAssociado(AssociacaoAtual->id(), TipoPesquisa, sTexto),
-        [](TListaParceiro &holder, const DataSet &row) {
-            auto item = std::make_unique<TPesqParceiro>();
-            item->LerAcdDataset(row);
-            holder.Lista().append(std::move(item));
-        });
+    return runSearch<TListaParceiro>(*FDPesqAssociado, u"PesqAssociado: "_s,
+                                     textoPesqAssociado(AssociacaoAtual->id(), TipoPesquisa, sTexto),
+                                     [](TListaParceiro &holder, const DataSet &row) {
+                                         auto item = std::make_unique<TPesqParceiro>();
+                                         item->LerAcdDataset(row);
+                                         holder.Lista().append(std::move(item));
+                                     });
 }
 
 std::unique_ptr<TListaCidade> TDM::PesqCidade(TTipoPesqCidade Tipo, const QString &Texto)

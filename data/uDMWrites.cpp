@@ -19,9 +19,9 @@ void TDM::createWriteStatements()
         u"ACD_D_CAD, USU_I_COD) values (:ACD_I_COD, :ACD_A_CNPJ, :ACD_A_IE, :ACD_A_NOM, :ACD_A_LGR, :ACD_A_NUM, "
         u":ACD_A_CPL, :ACD_A_BRR, :ACD_A_CEP, :CID_A_COD, :ACD_A_MAIL, :ASS_I_COD, :ACD_A_ABL, :ACD_A_PCT1, "
         u":ACD_A_PCT2, current_timestamp, :USU_I_COD) matching (ACD_I_COD) returning ACD_I_COD"_s);
-    FDiuAcdFones = statement(
-        u"update or insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) "
-        u"values (:ACC_I_COD, :ACC_A_CON, :ACC_A_DDD, :ACC_A_FON, :ACD_I_COD) matching (ACC_I_COD)"_s);
+    FDiuAcdFones
+        = statement(u"update or insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) "
+                    u"values (:ACC_I_COD, :ACC_A_CON, :ACC_A_DDD, :ACC_A_FON, :ACD_I_COD) matching (ACC_I_COD)"_s);
     FDdelAcdFones = statement(u"delete from ASSOCIADO_CONTATO where (ACC_I_COD = :ACC_I_COD)"_s);
     FDiuAcdUsuarios = statement(
         u"update or insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "

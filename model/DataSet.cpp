@@ -15,9 +15,27 @@ void DataSet::readOnly()
     throw DataSetError(QStringLiteral("Conjunto de dados somente leitura"));
 }
 
-void DataSet::setInteger(int, qint32) { readOnly(); }
-void DataSet::setText(int, const QString &) { readOnly(); }
-void DataSet::setFloat(int, double) { readOnly(); }
-void DataSet::setDateTime(int, DateTime) { readOnly(); }
-void DataSet::setBoolean(int, bool) { readOnly(); }
-void DataSet::setNull(int) { readOnly(); }
+void DataSet::setInteger(int, qint32)
+{
+    readOnly();
+}
+void DataSet::setText(int, const QString &)
+{
+    readOnly();
+}
+void DataSet::setFloat(int, double)
+{
+    readOnly();
+}
+void DataSet::setDateTime(int, DateTime)
+{
+    readOnly();
+}
+void DataSet::setBoolean(int, bool)
+{
+    readOnly();
+}
+void DataSet::setNull(int)
+{
+    readOnly();
+}

@@ -11,8 +11,7 @@
 class DataSetError : public std::runtime_error
 {
 public:
-    explicit DataSetError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit DataSetError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) { }
     QString message() const { return m_message; }
 
 private:

@@ -10,7 +10,7 @@ class DateTime
 {
 public:
     constexpr DateTime() = default;
-    constexpr explicit DateTime(double days) : m_days(days) {}
+    constexpr explicit DateTime(double days) : m_days(days) { }
 
     static DateTime fromDate(const QDate &date);
     static DateTime fromDateTime(const QDateTime &dateTime);

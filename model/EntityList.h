@@ -4,7 +4,7 @@
 #include <vector>
 
 // An ordered list that owns its entities: destroying the list destroys them.
-template <typename T>
+template<typename T>
 class EntityList
 {
 public:

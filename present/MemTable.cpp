@@ -517,9 +517,8 @@ QVariant MemTable::fromText(const Column &c, const QString &text) const
 {
     if (c.type == Type::Text) {
         if (c.size > 0 && text.size() > c.size)
-            throw DataSetError(QStringLiteral("O valor excede o tamanho do campo '%1' (%2 caracteres).")
-                                   .arg(c.name)
-                                   .arg(c.size));
+            throw DataSetError(
+                QStringLiteral("O valor excede o tamanho do campo '%1' (%2 caracteres).").arg(c.name).arg(c.size));
         return text;
     }
     const QString trimmed = text.trimmed();
@@ -738,8 +737,7 @@ QVariant MemTable::data(const QModelIndex &index, int role) const
 
 bool MemTable::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole
-        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
     try {
         Notifier notifier(*this);

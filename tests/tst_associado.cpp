@@ -7,9 +7,9 @@
 #include "DataModules.h"
 #include "FieldMapper.h"
 #include "ForegroundDelegate.h"
+#include "KeyTyping.h"
 #include "LanguageControl.h"
 #include "MessageDialogHook.h"
-#include "KeyTyping.h"
 #include "ModalAnswer.h"
 #include "Session.h"
 #include "TAssociado.h"
@@ -95,7 +95,7 @@ private:
     void typeInto(const char *name, const QString &text);
     void clickOk();
 
-    template <typename T = QLineEdit>
+    template<typename T = QLineEdit>
     T *control(const char *name) const
     {
         T *widget = m_editor->findChild<T *>(QLatin1StringView(name));
@@ -205,9 +205,9 @@ void tst_Associado::layout()
     {
         const char *field;
         int size;
-    } sizes[] = {{"dbedtACD_A_IE", 20},   {"dbedtACD_A_NOM", 100}, {"dbedtACD_A_LGR", 100},
-                 {"dbedtACD_A_NUM", 20},  {"dbedtACD_A_CPL", 100}, {"dbedtACD_A_BRR", 100},
-                 {"dbedtCID_A_COD", 7},   {"dbedtACD_A_CEP", 10},  {"dbedtACD_A_MAIL", 100}};
+    } sizes[] = {{"dbedtACD_A_IE", 20},  {"dbedtACD_A_NOM", 100}, {"dbedtACD_A_LGR", 100},
+                 {"dbedtACD_A_NUM", 20}, {"dbedtACD_A_CPL", 100}, {"dbedtACD_A_BRR", 100},
+                 {"dbedtCID_A_COD", 7},  {"dbedtACD_A_CEP", 10},  {"dbedtACD_A_MAIL", 100}};
     for (const auto &s : sizes)
         QCOMPARE(control(s.field)->maxLength(), s.size);
 
@@ -236,23 +236,23 @@ void tst_Associado::layout()
         order << focused()->objectName();
         QTest::keyClick(focused(), Qt::Key_Tab);
     }
-    QCOMPARE(order, (QStringList{QStringLiteral("dbedtACD_A_IE"), QStringLiteral("dbedtACD_A_NOM"),
-                                 QStringLiteral("dbedtACD_A_LGR"), QStringLiteral("dbedtACD_A_NUM"),
-                                 QStringLiteral("dbedtACD_A_CPL"), QStringLiteral("dbedtACD_A_BRR"),
-                                 QStringLiteral("dbedtCID_A_COD"), QStringLiteral("dbedtACD_A_CEP"),
-                                 QStringLiteral("dbedtACD_A_MAIL"), QStringLiteral("edtNomeUsu"),
-                                 QStringLiteral("edtUsuario"), QStringLiteral("chkPct01"),
-                                 QStringLiteral("chkPct02"), QStringLiteral("dblkcbbACD_A_ABL"),
-                                 QStringLiteral("btnOK"), QStringLiteral("btnCancela")}));
+    QCOMPARE(order,
+             (QStringList{QStringLiteral("dbedtACD_A_IE"), QStringLiteral("dbedtACD_A_NOM"),
+                          QStringLiteral("dbedtACD_A_LGR"), QStringLiteral("dbedtACD_A_NUM"),
+                          QStringLiteral("dbedtACD_A_CPL"), QStringLiteral("dbedtACD_A_BRR"),
+                          QStringLiteral("dbedtCID_A_COD"), QStringLiteral("dbedtACD_A_CEP"),
+                          QStringLiteral("dbedtACD_A_MAIL"), QStringLiteral("edtNomeUsu"), QStringLiteral("edtUsuario"),
+                          QStringLiteral("chkPct01"), QStringLiteral("chkPct02"), QStringLiteral("dblkcbbACD_A_ABL"),
+                          QStringLiteral("btnOK"), QStringLiteral("btnCancela")}));
     // After the grid, the five contact buttons.
     QStringList after;
     for (QWidget *w = grid->nextInFocusChain(); w != m_editor.get() && after.size() < 5; w = w->nextInFocusChain()) {
         if (qobject_cast<QToolButton *>(w))
             after << w->objectName();
     }
-    QCOMPARE(after, (QStringList{QStringLiteral("btnInsert"), QStringLiteral("btnGravar"),
-                                 QStringLiteral("btnCancelar"), QStringLiteral("btnExcluir"),
-                                 QStringLiteral("btnEstorna")}));
+    QCOMPARE(after,
+             (QStringList{QStringLiteral("btnInsert"), QStringLiteral("btnGravar"), QStringLiteral("btnCancelar"),
+                          QStringLiteral("btnExcluir"), QStringLiteral("btnEstorna")}));
     QCOMPARE(m_messages->texts(), QStringList());
 }
 
@@ -290,8 +290,7 @@ void tst_Associado::documentMask_data()
     QTest::newRow("11 characters: CPF") << 10 << QStringLiteral("123.456.789-09") << cpf << QStringLiteral("1");
     QTest::newRow("14 characters: CNPJ") << 11 << QStringLiteral("11.444.777/0001-61") << cnpj
                                          << QStringLiteral("AB1C");
-    QTest::newRow("alphanumeric CNPJ") << 13 << QStringLiteral("12.ABC.345/01DE-35") << cnpj
-                                       << QStringLiteral("AB1C");
+    QTest::newRow("alphanumeric CNPJ") << 13 << QStringLiteral("12.ABC.345/01DE-35") << cnpj << QStringLiteral("AB1C");
 }
 
 void tst_Associado::documentMask()
@@ -410,14 +409,14 @@ void tst_Associado::fieldChecks_data()
     const QString nome = QStringLiteral("O campo nome tem que ser preenchido.");
     const QString nomeUsuario = QStringLiteral("O campo nome do usuário tem que ser preenchido.");
     const QString usuario = QStringLiteral("O campo usuário tem que ser preenchido.");
-    QTest::newRow("new, all empty: only the first") << true << QString() << QString() << QString() << nome
-                                                    << QStringLiteral("dbedtACD_A_NOM");
-    QTest::newRow("new, name of blanks") << true << QStringLiteral("   ") << QStringLiteral("A")
-                                         << QStringLiteral("B") << nome << QStringLiteral("dbedtACD_A_NOM");
+    QTest::newRow("new, all empty: only the first")
+        << true << QString() << QString() << QString() << nome << QStringLiteral("dbedtACD_A_NOM");
+    QTest::newRow("new, name of blanks") << true << QStringLiteral("   ") << QStringLiteral("A") << QStringLiteral("B")
+                                         << nome << QStringLiteral("dbedtACD_A_NOM");
     QTest::newRow("new, no user name") << true << QStringLiteral("LOJA") << QStringLiteral("  ") << QString()
                                        << nomeUsuario << QStringLiteral("edtNomeUsu");
-    QTest::newRow("new, no user") << true << QStringLiteral("LOJA") << QStringLiteral("JOÃO")
-                                  << QStringLiteral(" ") << usuario << QStringLiteral("edtUsuario");
+    QTest::newRow("new, no user") << true << QStringLiteral("LOJA") << QStringLiteral("JOÃO") << QStringLiteral(" ")
+                                  << usuario << QStringLiteral("edtUsuario");
     QTest::newRow("new, all filled") << true << QStringLiteral("LOJA") << QStringLiteral("JOÃO")
                                      << QStringLiteral("JOAO") << QString() << QString();
     QTest::newRow("editing: the login fields are not checked")
@@ -662,12 +661,12 @@ void tst_Associado::enterMovesOnAndEndsOnOk()
         QTest::keyClick(focused(), Qt::Key_Return);
     }
     // The login group is hidden when editing.
-    QCOMPARE(order, (QStringList{QStringLiteral("dbedtACD_A_NOM"), QStringLiteral("dbedtACD_A_LGR"),
-                                 QStringLiteral("dbedtACD_A_NUM"), QStringLiteral("dbedtACD_A_CPL"),
-                                 QStringLiteral("dbedtACD_A_BRR"), QStringLiteral("dbedtCID_A_COD"),
-                                 QStringLiteral("dbedtACD_A_CEP"), QStringLiteral("dbedtACD_A_MAIL"),
-                                 QStringLiteral("chkPct01"), QStringLiteral("chkPct02"),
-                                 QStringLiteral("dblkcbbACD_A_ABL")}));
+    QCOMPARE(order,
+             (QStringList{QStringLiteral("dbedtACD_A_NOM"), QStringLiteral("dbedtACD_A_LGR"),
+                          QStringLiteral("dbedtACD_A_NUM"), QStringLiteral("dbedtACD_A_CPL"),
+                          QStringLiteral("dbedtACD_A_BRR"), QStringLiteral("dbedtCID_A_COD"),
+                          QStringLiteral("dbedtACD_A_CEP"), QStringLiteral("dbedtACD_A_MAIL"),
+                          QStringLiteral("chkPct01"), QStringLiteral("chkPct02"), QStringLiteral("dblkcbbACD_A_ABL")}));
     QVERIFY(m_editor->isVisible());
     // A second Enter presses "OK".
     QTest::keyClick(focused(), Qt::Key_Return);
@@ -701,8 +700,7 @@ void tst_Associado::changedDocument_data()
     QTest::newRow("letter in a check digit") << 11 << QStringLiteral("12ABC34501DEA5") << cnpj;
     QTest::newRow("letter outside A-Z") << 11 << QStringLiteral("\u00C92ABC34501DE35") << cnpj;
     QTest::newRow("alphanumeric CNPJ unchanged") << 13 << QStringLiteral("12ABC34501DE35") << QString();
-    QTest::newRow("alphanumeric CNPJ changed to a numeric one") << 13 << QStringLiteral("45997418000153")
-                                                                << QString();
+    QTest::newRow("alphanumeric CNPJ changed to a numeric one") << 13 << QStringLiteral("45997418000153") << QString();
 }
 
 void tst_Associado::changedDocument()

@@ -67,7 +67,7 @@ struct DelegateProbe : ForegroundDelegate
     using ForegroundDelegate::initStyleOption;
 };
 
-template <typename T = QLineEdit>
+template<typename T = QLineEdit>
 T *child(QWidget *window, const char *name)
 {
     T *widget = window->findChild<T *>(QLatin1StringView(name));
@@ -641,8 +641,7 @@ void tst_CadAssociado::newMemberEndToEnd_data()
 
     QTest::newRow("CPF, both packages") << QStringLiteral("11144477735") << QStringLiteral("11144477735")
                                         << QStringLiteral("111.444.777-35") << false;
-    QTest::newRow("CNPJ, one package unticked") << QStringLiteral("11222333000181")
-                                                << QStringLiteral("11222333000181")
+    QTest::newRow("CNPJ, one package unticked") << QStringLiteral("11222333000181") << QStringLiteral("11222333000181")
                                                 << QStringLiteral("11.222.333/0001-81") << true;
     QTest::newRow("alphanumeric CNPJ typed in lower case")
         << QStringLiteral("12abc34501de35") << QStringLiteral("12ABC34501DE35") << QStringLiteral("12.ABC.345/01DE-35")
@@ -661,46 +660,45 @@ void tst_CadAssociado::newMemberEndToEnd()
     QString caption;
     bool documentEnabled = true, loginShown = false, pct01 = false, pct02 = false;
     QString shownDocument;
-    ModalAnswer answers({[&](QDialog *prompt) {
-                             typeText(child(prompt, "edtDoc"), typed);
-                             QTest::keyClick(child(prompt, "edtDoc"), Qt::Key_Return);
-                         },
-                         [&](QDialog *dialog) {
-                             auto *editor = static_cast<TfrmAssociado *>(dialog);
-                             caption = editor->windowTitle();
-                             documentEnabled = editor->dbedtACD_A_CNPJ()->isEnabled();
-                             shownDocument = editor->dbedtACD_A_CNPJ()->displayText();
-                             loginShown = editor->grpUsu()->isVisibleTo(editor);
-                             pct01 = editor->chkPct01()->isChecked();
-                             pct02 = editor->chkPct02()->isChecked();
+    ModalAnswer answers(
+        {[&](QDialog *prompt) {
+             typeText(child(prompt, "edtDoc"), typed);
+             QTest::keyClick(child(prompt, "edtDoc"), Qt::Key_Return);
+         },
+         [&](QDialog *dialog) {
+             auto *editor = static_cast<TfrmAssociado *>(dialog);
+             caption = editor->windowTitle();
+             documentEnabled = editor->dbedtACD_A_CNPJ()->isEnabled();
+             shownDocument = editor->dbedtACD_A_CNPJ()->displayText();
+             loginShown = editor->grpUsu()->isVisibleTo(editor);
+             pct01 = editor->chkPct01()->isChecked();
+             pct02 = editor->chkPct02()->isChecked();
 
-                             typeInto(editor, "dbedtACD_A_NOM", QStringLiteral("Loja Nova"));
-                             typeInto(editor, "dbedtACD_A_LGR", QStringLiteral("rua a"));
-                             typeInto(editor, "dbedtACD_A_MAIL", QStringLiteral("Loja@Nova.com"));
-                             // The city found by name: the empty code opens the search.
-                             ModalAnswer cidade([](QDialog *search) {
-                                 auto *text = child(search, "edtPesq");
-                                 typeText(text, QStringLiteral("rio de"));
-                                 QTest::keyClick(text, Qt::Key_F2);
-                                 QTest::keyClick(text, Qt::Key_Return);
-                             });
-                             child(editor, "dbedtCID_A_COD")->setFocus(Qt::TabFocusReason);
-                             QTest::keyClick(child(editor, "dbedtCID_A_COD"), Qt::Key_Tab);
-                             QVERIFY(cidade.answered());
-                             // Offscreen, the editor is not made active again by itself.
-                             editor->activateWindow();
-                             QVERIFY(QTest::qWaitForWindowActive(editor));
-                             addContact(editor, QStringLiteral("Loja"), QStringLiteral("21"),
-                                        QStringLiteral("25550001"));
-                             addContact(editor, QStringLiteral("Dono"), QStringLiteral("21"),
-                                        QStringLiteral("999990002"));
-                             typeInto(editor, "edtNomeUsu", QStringLiteral("dono da loja"));
-                             typeInto(editor, "edtUsuario", QStringLiteral("dono"));
-                             if (uncheckSecondPackage)
-                                 editor->chkPct02()->setChecked(false);
-                             child(editor, "dbedtACD_A_NOM")->setFocus();
-                             QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
-                         }});
+             typeInto(editor, "dbedtACD_A_NOM", QStringLiteral("Loja Nova"));
+             typeInto(editor, "dbedtACD_A_LGR", QStringLiteral("rua a"));
+             typeInto(editor, "dbedtACD_A_MAIL", QStringLiteral("Loja@Nova.com"));
+             // The city found by name: the empty code opens the search.
+             ModalAnswer cidade([](QDialog *search) {
+                 auto *text = child(search, "edtPesq");
+                 typeText(text, QStringLiteral("rio de"));
+                 QTest::keyClick(text, Qt::Key_F2);
+                 QTest::keyClick(text, Qt::Key_Return);
+             });
+             child(editor, "dbedtCID_A_COD")->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(child(editor, "dbedtCID_A_COD"), Qt::Key_Tab);
+             QVERIFY(cidade.answered());
+             // Offscreen, the editor is not made active again by itself.
+             editor->activateWindow();
+             QVERIFY(QTest::qWaitForWindowActive(editor));
+             addContact(editor, QStringLiteral("Loja"), QStringLiteral("21"), QStringLiteral("25550001"));
+             addContact(editor, QStringLiteral("Dono"), QStringLiteral("21"), QStringLiteral("999990002"));
+             typeInto(editor, "edtNomeUsu", QStringLiteral("dono da loja"));
+             typeInto(editor, "edtUsuario", QStringLiteral("dono"));
+             if (uncheckSecondPackage)
+                 editor->chkPct02()->setChecked(false);
+             child(editor, "dbedtACD_A_NOM")->setFocus();
+             QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+         }});
     press(Qt::Key_F5);
     QVERIFY(answers.answered());
     QCOMPARE(m_messages->texts(), QStringList());

@@ -104,10 +104,7 @@ private slots:
 private:
     // The list window, shown on its own and active.
     void open();
-    QPushButton *button(const char *name) const
-    {
-        return m_window->findChild<QPushButton *>(QLatin1StringView(name));
-    }
+    QPushButton *button(const char *name) const { return m_window->findChild<QPushButton *>(QLatin1StringView(name)); }
     QTableView *grid() const { return m_window->findChild<QTableView *>(u"dbgrd1"_s); }
     // Runs `action`, which must open the user editor, and hands the editor to
     // `answer` once it is up. Fails when no editor comes within five seconds;
@@ -163,8 +160,7 @@ void tst_CadUsuario::open()
     QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
 
-void tst_CadUsuario::withEditor(const std::function<void()> &action,
-                                const std::function<void(TfrmUsuario &)> &answer)
+void tst_CadUsuario::withEditor(const std::function<void()> &action, const std::function<void(TfrmUsuario &)> &answer)
 {
     bool seen = false;
     bool leftOpen = false;
@@ -204,9 +200,8 @@ QStringList tst_CadUsuario::stored() const
     const auto result = select.open();
     while (result->next()) {
         rows << QString::number(result->integer(u"USU_I_COD")) + u'|' + result->text(u"USU_A_NOM") + u'|'
-                    + result->text(u"USU_A_USU") + u'|' + result->text(u"USU_A_SEN") + u'|'
-                    + result->text(u"USU_A_ABL") + u'|' + QString::number(result->integer(u"ASS_I_COD")) + u'|'
-                    + result->text(u"USU_A_MST");
+                    + result->text(u"USU_A_USU") + u'|' + result->text(u"USU_A_SEN") + u'|' + result->text(u"USU_A_ABL")
+                    + u'|' + QString::number(result->integer(u"ASS_I_COD")) + u'|' + result->text(u"USU_A_MST");
     }
     return rows;
 }
@@ -240,7 +235,8 @@ int tst_CadUsuario::writes() const
 void tst_CadUsuario::selectRow(int row)
 {
     const int nome = DMds->cdsPesUsuario->fieldIndex(u"USU_A_NOM");
-    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(grid()->model()->index(row, nome)).center());
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+                      grid()->visualRect(grid()->model()->index(row, nome)).center());
     QCOMPARE(DMds->cdsPesUsuario->currentRow(), row);
 }
 
@@ -700,8 +696,9 @@ void tst_CadUsuario::usuariosOpensTheListInTheMainWindow()
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     // In the middle of the work area.
     const QPoint middle = QRect(QPoint(), principal.mdiArea()->viewport()->size()).center();
-    QVERIFY2((frame->geometry().center() - middle).manhattanLength() <= 2,
-             qPrintable(u"frame %1,%2 %3x%4"_s.arg(frame->x()).arg(frame->y()).arg(frame->width()).arg(frame->height())));
+    QVERIFY2(
+        (frame->geometry().center() - middle).manhattanLength() <= 2,
+        qPrintable(u"frame %1,%2 %3x%4"_s.arg(frame->x()).arg(frame->y()).arg(frame->width()).arg(frame->height())));
 
     // The function keys work while it is the active child.
     QVERIFY(QTest::qWaitForWindowActive(&principal));

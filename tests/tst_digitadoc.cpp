@@ -90,30 +90,26 @@ void tst_DigitaDoc::typedCharacterByCharacter_data()
 
     const QString cpf = QStringLiteral("CPF inválido");
     const QString cnpj = QStringLiteral("CNPJ inválido");
-    QTest::newRow("valid CPF, then three more digits") << QStringLiteral("12345678909123") << QString() << true
-                                                       << cnpj << false;
-    QTest::newRow("CPF with a wrong check digit") << QStringLiteral("12345678900") << cpf << false << QString()
-                                                  << false;
+    QTest::newRow("valid CPF, then three more digits")
+        << QStringLiteral("12345678909123") << QString() << true << cnpj << false;
+    QTest::newRow("CPF with a wrong check digit")
+        << QStringLiteral("12345678900") << cpf << false << QString() << false;
     QTest::newRow("valid CNPJ") << QStringLiteral("11222333000181") << cpf << false << QString() << true;
-    QTest::newRow("CNPJ with a wrong check digit") << QStringLiteral("11222333000182") << cpf << false << cnpj
-                                                   << false;
+    QTest::newRow("CNPJ with a wrong check digit") << QStringLiteral("11222333000182") << cpf << false << cnpj << false;
     // The check routines only read digits: these must still be refused.
-    QTest::newRow("CPF with its dots and hyphen") << QStringLiteral("123.456.789-09") << cpf << false << cnpj
-                                                  << false;
-    QTest::newRow("CNPJ with its punctuation") << QStringLiteral("11.222.333/0001-81") << cpf << false << cnpj
-                                               << false;
+    QTest::newRow("CPF with its dots and hyphen") << QStringLiteral("123.456.789-09") << cpf << false << cnpj << false;
+    QTest::newRow("CNPJ with its punctuation") << QStringLiteral("11.222.333/0001-81") << cpf << false << cnpj << false;
     QTest::newRow("blanks only") << QString(14, QLatin1Char(' ')) << cpf << false << cnpj << false;
     QTest::newRow("letters only") << QStringLiteral("abcdefghijklmn") << cpf << false << cnpj << false;
     // A CNPJ may hold capitals in its first twelve positions.
-    QTest::newRow("alphanumeric CNPJ typed in lower case") << QStringLiteral("12abc34501de35") << cpf << false
-                                                           << QString() << true;
-    QTest::newRow("alphanumeric CNPJ with 'A' counted as 10") << QStringLiteral("12ABC34501DE45") << cpf << false
-                                                               << cnpj << false;
+    QTest::newRow("alphanumeric CNPJ typed in lower case")
+        << QStringLiteral("12abc34501de35") << cpf << false << QString() << true;
+    QTest::newRow("alphanumeric CNPJ with 'A' counted as 10")
+        << QStringLiteral("12ABC34501DE45") << cpf << false << cnpj << false;
     QTest::newRow("letter in a check digit") << QStringLiteral("12ABC34501DEA5") << cpf << false << cnpj << false;
-    QTest::newRow("alphanumeric CNPJ with its punctuation") << QStringLiteral("12.ABC.345/01DE-35") << cpf
-                                                            << false << cnpj << false;
-    QTest::newRow("digits with a blank inside") << QStringLiteral("1234567890 9") << cpf << false << QString()
-                                                << false;
+    QTest::newRow("alphanumeric CNPJ with its punctuation")
+        << QStringLiteral("12.ABC.345/01DE-35") << cpf << false << cnpj << false;
+    QTest::newRow("digits with a blank inside") << QStringLiteral("1234567890 9") << cpf << false << QString() << false;
 }
 
 void tst_DigitaDoc::typedCharacterByCharacter()

@@ -156,12 +156,10 @@ void tst_DMds::lookupListsAfterCreation_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<Rows>("rows");
 
-    QTest::newRow("cdsTipoPessoa") << u"cdsTipoPessoa"_s << 10
-                                   << Rows{{u"F"_s, u"FÍSICO"_s}, {u"J"_s, u"JURÍDICO"_s}};
+    QTest::newRow("cdsTipoPessoa") << u"cdsTipoPessoa"_s << 10 << Rows{{u"F"_s, u"FÍSICO"_s}, {u"J"_s, u"JURÍDICO"_s}};
     QTest::newRow("cdsAtivo") << u"cdsAtivo"_s << 3 << Rows{{u"S"_s, u"SIM"_s}, {u"N"_s, u"NÃO"_s}};
     QTest::newRow("cdsTipoGrp") << u"cdsTipoGrp"_s << 20 << Rows{{u"C"_s, u"Créditar"_s}, {u"D"_s, u"Debitar"_s}};
-    QTest::newRow("cdsTipoCad") << u"cdsTipoCad"_s << 20
-                                << Rows{{u"C"_s, u"CLIENTE"_s}, {u"F"_s, u"FORNECEDOR"_s}};
+    QTest::newRow("cdsTipoCad") << u"cdsTipoCad"_s << 20 << Rows{{u"C"_s, u"CLIENTE"_s}, {u"F"_s, u"FORNECEDOR"_s}};
 }
 
 void tst_DMds::lookupListsAfterCreation()
@@ -202,8 +200,8 @@ void tst_DMds::listFillsReplaceRowsAndGoFirst()
 
     DMds->PopulacdsPesUsuario(usuarios);
     MemTable &t = *DMds->cdsPesUsuario;
-    QCOMPARE(rowsOf(t, {u"USU_I_COD"_s, u"USU_A_NOM"_s, u"USU_A_USU"_s, u"USU_A_SEN"_s, u"USU_A_ABL"_s,
-                        u"ASS_I_COD"_s, u"USU_A_MST"_s}),
+    QCOMPARE(rowsOf(t, {u"USU_I_COD"_s, u"USU_A_NOM"_s, u"USU_A_USU"_s, u"USU_A_SEN"_s, u"USU_A_ABL"_s, u"ASS_I_COD"_s,
+                        u"USU_A_MST"_s}),
              (Rows{{u"1"_s, u"USUARIO 1"_s, u"U1"_s, u"S1"_s, u"S"_s, u"1"_s, u"S"_s},
                    {u"2"_s, u"USUARIO 2"_s, u"U2"_s, u"S2"_s, u"S"_s, u"1"_s, u"N"_s},
                    {u"3"_s, u"USUARIO 3"_s, u"U3"_s, u"S3"_s, u"S"_s, u"1"_s, u"N"_s}}));
@@ -224,16 +222,16 @@ void tst_DMds::listFillsReplaceRowsAndGoFirst()
     }
     DMds->PopulacdsPesqAssociado(membros);
     MemTable &m = *DMds->cdsPesqAssociado;
-    QCOMPARE(rowsOf(m, {u"ACD_I_COD"_s, u"ACD_A_CNPJ"_s, u"ACD_A_NOM"_s, u"ACD_A_LGR"_s, u"ACD_A_NUM"_s,
-                        u"ACD_A_BRR"_s, u"ACD_A_ABL"_s}),
+    QCOMPARE(rowsOf(m, {u"ACD_I_COD"_s, u"ACD_A_CNPJ"_s, u"ACD_A_NOM"_s, u"ACD_A_LGR"_s, u"ACD_A_NUM"_s, u"ACD_A_BRR"_s,
+                        u"ACD_A_ABL"_s}),
              (Rows{{u"10"_s, u"12345678000191"_s, u"MEMBRO 1"_s, u"RUA 1"_s, u"1"_s, u"BAIRRO"_s, u"S"_s},
                    {u"20"_s, u"12345678000192"_s, u"MEMBRO 2"_s, u"RUA 2"_s, u"2"_s, u"BAIRRO"_s, u"N"_s}}));
     QCOMPARE(m.currentRow(), 0);
     QVERIFY(!m.eof());
 
     TListaCidade cidades;
-    for (const auto &[ibge, nome, uf] : {std::tuple{u"4205407"_s, u"FLORIANÓPOLIS"_s, u"SC"_s},
-                                        std::tuple{u"3550308"_s, u"SÃO PAULO"_s, u"SP"_s}}) {
+    for (const auto &[ibge, nome, uf] :
+         {std::tuple{u"4205407"_s, u"FLORIANÓPOLIS"_s, u"SC"_s}, std::tuple{u"3550308"_s, u"SÃO PAULO"_s, u"SP"_s}}) {
         auto c = std::make_unique<TCidade>();
         c->setIbge(ibge);
         c->setCidade(nome);
@@ -295,8 +293,8 @@ void tst_DMds::contactsFromEntityAreStoredAndCursorOnLast()
     DMds->PopulacdsCadFoneAcd(*storedMember());
     MemTable &t = *DMds->cdsCadFoneAcd;
     QCOMPARE(rowsOf(t, FoneColumns), (Rows{{u"101"_s, u"JOÃO"_s, u"48"_s, u"32220001"_s, u"false"_s},
-                                            {u"102"_s, u"MARIA"_s, u"48"_s, u"999990002"_s, u"false"_s},
-                                            {u"103"_s, u"LOJA"_s, u"11"_s, u"40040003"_s, u"false"_s}}));
+                                           {u"102"_s, u"MARIA"_s, u"48"_s, u"999990002"_s, u"false"_s},
+                                           {u"103"_s, u"LOJA"_s, u"11"_s, u"40040003"_s, u"false"_s}}));
     QCOMPARE(t.currentRow(), 2);
     QCOMPARE(t.state(), MemTable::State::Browse);
     QVERIFY(DMds->bEdicaoFones);
@@ -374,8 +372,8 @@ void tst_DMds::deletingStoredContactOnlyMarksIt()
     // Deleting a marked row changes nothing.
     t.remove();
     QCOMPARE(rowsOf(t, FoneColumns), (Rows{{u"101"_s, u"JOÃO"_s, u"48"_s, u"32220001"_s, u"false"_s},
-                                            {u"102"_s, u"MARIA"_s, u"48"_s, u"999990002"_s, u"true"_s},
-                                            {u"103"_s, u"LOJA"_s, u"11"_s, u"40040003"_s, u"false"_s}}));
+                                           {u"102"_s, u"MARIA"_s, u"48"_s, u"999990002"_s, u"true"_s},
+                                           {u"103"_s, u"LOJA"_s, u"11"_s, u"40040003"_s, u"false"_s}}));
     QCOMPARE(t.state(), MemTable::State::Browse);
 
     // The editor's undo: edit, clear the mark, post.

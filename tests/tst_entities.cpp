@@ -32,7 +32,7 @@ namespace {
 class Row : public DataSet
 {
 public:
-    explicit Row(bool growing = false) : m_growing(growing) {}
+    explicit Row(bool growing = false) : m_growing(growing) { }
 
     // One column per name, holding "1", "2", ... in that order: each value
     // converts to every type and tells the columns apart.
@@ -81,15 +81,9 @@ public:
     }
 
     bool isNull(int column) const override { return m_values.at(column).isNull(); }
-    qint32 integerAt(int column) const override
-    {
-        return isNull(column) ? 0 : convert(column, &QVariant::toInt);
-    }
+    qint32 integerAt(int column) const override { return isNull(column) ? 0 : convert(column, &QVariant::toInt); }
     QString textAt(int column) const override { return m_values.at(column).toString(); }
-    double floatAt(int column) const override
-    {
-        return isNull(column) ? 0.0 : convert(column, &QVariant::toDouble);
-    }
+    double floatAt(int column) const override { return isNull(column) ? 0.0 : convert(column, &QVariant::toDouble); }
     DateTime dateTimeAt(int column) const override { return DateTime(floatAt(column)); }
     bool booleanAt(int column) const override { return m_values.at(column).toBool(); }
 
@@ -101,7 +95,7 @@ public:
     void setNull(int column) override { m_values[column] = QVariant(); }
 
 private:
-    template <typename R>
+    template<typename R>
     R convert(int column, R (QVariant::*to)(bool *) const) const
     {
         bool ok = false;
@@ -136,7 +130,7 @@ struct Mapping
     std::function<void(DataSet &)> grava; // empty where the class only reads
 };
 
-template <typename T>
+template<typename T>
 Mapping mapping(void (T::*ler)(const DataSet &), void (T::*grava)(DataSet &) const = nullptr)
 {
     auto entity = std::make_shared<T>();
@@ -403,8 +397,9 @@ void tst_entities::mappingRoundTrip_data()
                                 << u"PAC_I_COD PAC_A_CON PAC_A_DDD PAC_A_FON excluir"_s;
     QTest::newRow("TPesqParceiro Acd") << mapping(&TPesqParceiro::LerAcdDataset, &TPesqParceiro::GravaAcdDataset)
                                        << u"acd_i_cod acd_a_nom acd_a_cnpj acd_a_lgr acd_a_num acd_a_brr acd_a_abl"_s;
-    QTest::newRow("TPesqParceiro Parc") << mapping(&TPesqParceiro::LerParcDataset, &TPesqParceiro::GravaParcDataset)
-                                        << u"par_i_cod par_a_nom par_a_cnpj_cpf par_a_lgr par_a_num par_a_brr par_a_tip"_s;
+    QTest::newRow("TPesqParceiro Parc")
+        << mapping(&TPesqParceiro::LerParcDataset, &TPesqParceiro::GravaParcDataset)
+        << u"par_i_cod par_a_nom par_a_cnpj_cpf par_a_lgr par_a_num par_a_brr par_a_tip"_s;
     QTest::newRow("TParceiro") << mapping(&TParceiro::LerDataset, &TParceiro::GravaDataset)
                                << u"PAR_I_COD PAR_A_TIP PAR_A_PES PAR_A_CNPJ_CPF PAR_A_IE_RG PAR_A_NOM PAR_A_LGR "
                                   "PAR_A_NUM PAR_A_CPL PAR_A_BRR CID_A_COD CID_A_DSC CID_A_UF PAR_A_CEP PAR_A_MAIL "
@@ -417,13 +412,13 @@ void tst_entities::mappingRoundTrip_data()
                                       "ASS_A_NUM ASS_A_CPL ASS_A_BRR ASS_A_CEP CID_A_DSC CID_A_UF"_s;
     QTest::newRow("TContaGrupo") << mapping(&TContaGrupo::LerDataset, &TContaGrupo::GravaDataset)
                                  << u"GRP_I_COD GRP_A_DSC GRP_A_TIP ACD_I_COD"_s;
-    QTest::newRow("TConta") << mapping(&TConta::LerDataset, &TConta::GravaDataset) << u"CON_I_COD CON_A_DSC GRP_I_COD"_s;
+    QTest::newRow("TConta") << mapping(&TConta::LerDataset, &TConta::GravaDataset)
+                            << u"CON_I_COD CON_A_DSC GRP_I_COD"_s;
     QTest::newRow("TFormaPagto") << mapping(&TFormaPagto::LerDataset, &TFormaPagto::GravaDataset)
                                  << u"FPG_I_COD FPG_A_DSC"_s;
     QTest::newRow("TAcdPagamento") << mapping(&TAcdPagamento::LerDataset, &TAcdPagamento::GravaDataset)
                                    << pagamentoColumns;
-    QTest::newRow("TAcdBaixaPag") << mapping(&TAcdBaixaPag::LerDataset)
-                                  << u"PAG_I_COD PAG_N_DIV PAG_N_DA PAG_N_PAG"_s;
+    QTest::newRow("TAcdBaixaPag") << mapping(&TAcdBaixaPag::LerDataset) << u"PAG_I_COD PAG_N_DIV PAG_N_DA PAG_N_PAG"_s;
     QTest::newRow("TDRE") << mapping(&TDRE::LerDataset, &TDRE::GravaDataset) << u"DESCRICAO VALOR PORC"_s;
 }
 

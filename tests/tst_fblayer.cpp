@@ -33,8 +33,8 @@ void tst_FbLayer::initTestCase()
 {
     m_db = std::make_unique<TestDatabase>();
     QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
-    QVERIFY(m_db->run(QStringLiteral(
-        "insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', 'A', 'S');")));
+    QVERIFY(m_db->run(QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, "
+                                     "'11222333000181', 'A', 'S');")));
     m_connection = std::make_unique<FbConnection>(m_db->settings());
 }
 
@@ -45,9 +45,9 @@ void tst_FbLayer::cleanupTestCase()
 
 void tst_FbLayer::nullKeyTakesTriggerKeyAndReturningGivesItBack()
 {
-    FbStatement insert(*m_connection, QStringLiteral(
-        "update or insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, ASS_I_COD) values (:USU_I_COD, :USU_A_NOM, "
-        ":ASS_I_COD) matching (USU_I_COD) returning USU_I_COD"));
+    FbStatement insert(*m_connection, QStringLiteral("update or insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, "
+                                                     "ASS_I_COD) values (:USU_I_COD, :USU_A_NOM, "
+                                                     ":ASS_I_COD) matching (USU_I_COD) returning USU_I_COD"));
     insert.bindKey(u"USU_I_COD", 0);
     insert.bindText(u"USU_A_NOM", QStringLiteral("PRIMEIRO"));
     insert.bindInteger(u"ASS_I_COD", 1);
@@ -69,8 +69,8 @@ void tst_FbLayer::nullKeyTakesTriggerKeyAndReturningGivesItBack()
 
 void tst_FbLayer::explicitKeyIsKept()
 {
-    FbStatement insert(*m_connection, QStringLiteral(
-        "insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, ASS_I_COD) values (:K, 'X', 1) returning USU_I_COD"));
+    FbStatement insert(*m_connection, QStringLiteral("insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, ASS_I_COD) "
+                                                     "values (:K, 'X', 1) returning USU_I_COD"));
     insert.bindKey(u"K", 5000);
     insert.execute();
     QCOMPARE(insert.output().integer(u"USU_I_COD"), 5000);
@@ -78,8 +78,8 @@ void tst_FbLayer::explicitKeyIsKept()
 
 void tst_FbLayer::overlongTextIsAnErrorNotACut()
 {
-    FbStatement insert(*m_connection, QStringLiteral(
-        "insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ) values (:K, :CNPJ)"));
+    FbStatement insert(*m_connection,
+                       QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ) values (:K, :CNPJ)"));
     insert.bindInteger(u"K", 77);
     insert.bindText(u"CNPJ", QStringLiteral("112223330001810")); // 15 characters in VARCHAR(14)
     try {
@@ -99,12 +99,14 @@ void tst_FbLayer::accentedTextRoundTrips()
     // Fourteen accented characters fill VARCHAR(14) although they take more bytes.
     const QString text = QStringLiteral("ÁÉÍÓÚÇÃÕâêôàüç");
     QCOMPARE(text.size(), 14);
-    FbStatement insert(*m_connection, QStringLiteral(
-        "insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM) values (78, :CNPJ, :NOM)"));
+    FbStatement insert(
+        *m_connection,
+        QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM) values (78, :CNPJ, :NOM)"));
     insert.bindText(u"CNPJ", text);
     insert.bindText(u"NOM", QStringLiteral("ASSOCIAÇÃO D'OESTE"));
     insert.execute();
-    FbStatement read(*m_connection, QStringLiteral("select ASS_A_CNPJ, ASS_A_NOM from ASSOCIACAO where ASS_I_COD = 78"));
+    FbStatement read(*m_connection,
+                     QStringLiteral("select ASS_A_CNPJ, ASS_A_NOM from ASSOCIACAO where ASS_I_COD = 78"));
     auto rows = read.open();
     QVERIFY(rows->next());
     QCOMPARE(rows->text(u"ASS_A_CNPJ"), text);
@@ -113,10 +115,11 @@ void tst_FbLayer::accentedTextRoundTrips()
 
 void tst_FbLayer::nullReadsAsEmptyValues()
 {
-    FbStatement read(*m_connection, QStringLiteral(
-        "select cast(null as integer) as I, cast(null as varchar(10)) as T, cast(null as char(7)) as C, "
-        "cast(null as double precision) as F, cast(null as date) as D, cast(null as timestamp) as TS, "
-        "cast(null as boolean) as B, cast('AB' as char(7)) as PADDED from rdb$database"));
+    FbStatement read(
+        *m_connection,
+        QStringLiteral("select cast(null as integer) as I, cast(null as varchar(10)) as T, cast(null as char(7)) as C, "
+                       "cast(null as double precision) as F, cast(null as date) as D, cast(null as timestamp) as TS, "
+                       "cast(null as boolean) as B, cast('AB' as char(7)) as PADDED from rdb$database"));
     auto rows = read.open();
     QVERIFY(rows->next());
     QVERIFY(rows->isNull(u"I"));
@@ -133,11 +136,11 @@ void tst_FbLayer::nullReadsAsEmptyValues()
 
 void tst_FbLayer::namedParametersIgnoreCaseAndRepeat()
 {
-    FbStatement read(*m_connection, QStringLiteral(
-        "select cast(:Valor as integer) + 1 as A, cast(:VALOR as integer) * 2 as B, ':naoParametro' as C, cast(:d as date) as D, "
-        "cast(:ts as timestamp) as TS from rdb$database"));
-    QCOMPARE(read.parameterNames(), (QStringList{QStringLiteral("VALOR"), QStringLiteral("VALOR"),
-                                                 QStringLiteral("D"), QStringLiteral("TS")}));
+    FbStatement read(*m_connection, QStringLiteral("select cast(:Valor as integer) + 1 as A, cast(:VALOR as integer) * "
+                                                   "2 as B, ':naoParametro' as C, cast(:d as date) as D, "
+                                                   "cast(:ts as timestamp) as TS from rdb$database"));
+    QCOMPARE(read.parameterNames(), (QStringList{QStringLiteral("VALOR"), QStringLiteral("VALOR"), QStringLiteral("D"),
+                                                 QStringLiteral("TS")}));
     read.bindInteger(u"valor", 20);
     const DateTime day = DateTime::fromDate(QDate(2019, 3, 1));
     const DateTime moment = DateTime::fromDateTime(QDateTime(QDate(2019, 3, 1), QTime(23, 59, 30)));
@@ -163,8 +166,9 @@ void tst_FbLayer::procedureOutputIsRead()
 
 void tst_FbLayer::errorCarriesStatementAndValues()
 {
-    FbStatement insert(*m_connection, QStringLiteral(
-        "insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, ASS_I_COD) values (:K, :NOM, :ASS)"));
+    FbStatement insert(
+        *m_connection,
+        QStringLiteral("insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, ASS_I_COD) values (:K, :NOM, :ASS)"));
     insert.bindKey(u"K", 0);
     insert.bindText(u"NOM", QStringLiteral("ÓRFÃO"));
     insert.bindInteger(u"ASS", 999); // no such association
@@ -187,8 +191,8 @@ void tst_FbLayer::resultSetKeepsItsOwnTransaction()
     FbStatement read(*m_connection, QStringLiteral("select ASS_I_COD from ASSOCIACAO order by ASS_I_COD"));
     auto rows = read.open();
     QVERIFY(rows->next());
-    FbStatement insert(*m_connection, QStringLiteral(
-        "insert into ASSOCIACAO (ASS_I_COD, ASS_A_NOM) values (90, 'OUTRA')"));
+    FbStatement insert(*m_connection,
+                       QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_NOM) values (90, 'OUTRA')"));
     insert.execute();
     rows->close();
 

@@ -193,9 +193,9 @@ private:
 
 void tst_Finance::initTestCase()
 {
-    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::DataAccess,
-                                              TestDatabase::SchemaOnly,
-                                              QStringList{QStringLiteral("data/reference.sql")});
+    m_modules
+        = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::DataAccess, TestDatabase::SchemaOnly,
+                                        QStringList{QStringLiteral("data/reference.sql")});
     QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
 }
 
@@ -296,15 +296,15 @@ void tst_Finance::search_data()
                                         << QString() << QString() << QList<int>{1001, 1002};
     QTest::newRow("worked example") << QStringLiteral("A") << int(tpVencimento) << march1 << march31 << 0 << 11
                                     << QStringLiteral(" MERCADO ") << QString() << QList<int>{1001};
-    QTest::newRow("debit group, posted Feb-Mar") << QStringLiteral("A") << int(tpLancamento) << day(2019, 2, 1)
-                                                 << march31 << 2 << 0 << QString() << QString()
-                                                 << QList<int>{1002, 1003};
+    QTest::newRow("debit group, posted Feb-Mar")
+        << QStringLiteral("A") << int(tpLancamento) << day(2019, 2, 1) << march31 << 2 << 0 << QString() << QString()
+        << QList<int>{1002, 1003};
     QTest::newRow("description") << QStringLiteral("A") << int(tpLancamento) << day(2019, 2, 1) << march31 << 0 << 0
                                  << QString() << QStringLiteral("LUZ") << QList<int>{1003};
     QTest::newRow("settled, paid in March") << QStringLiteral("B") << int(tpPagamento) << march1 << march31 << 0 << 0
                                             << QString() << QString() << QList<int>{1004};
-    QTest::newRow("open entries have no payment date") << QStringLiteral("A") << int(tpPagamento) << march1
-                                                       << march31 << 0 << 0 << QString() << QString() << QList<int>{};
+    QTest::newRow("open entries have no payment date") << QStringLiteral("A") << int(tpPagamento) << march1 << march31
+                                                       << 0 << 0 << QString() << QString() << QList<int>{};
 }
 
 void tst_Finance::search()
@@ -376,8 +376,8 @@ void tst_Finance::readers()
     QStringList names;
     for (const auto &account : accounts->lista())
         names << account->descricao();
-    QCOMPARE(names, (QStringList{QStringLiteral("ALUGUEL"), QStringLiteral("ENERGIA"),
-                                 QStringLiteral("VENDAS À VISTA")}));
+    QCOMPARE(names,
+             (QStringList{QStringLiteral("ALUGUEL"), QStringLiteral("ENERGIA"), QStringLiteral("VENDAS À VISTA")}));
     QCOMPARE(accounts->lista().at(0)->id_pai(), 2);
 
     QCOMPARE(DM->LeConta(20)->lista().count(), 0);
@@ -458,8 +458,8 @@ void tst_Finance::entryUpsert()
     QVERIFY(DM->IUacdPagamento(entry));
     QCOMPARE(entry.id(), 0);
 
-    auto read = query(
-        QStringLiteral("select * from ASSOCIADO_PAGAMENTO where ACD_I_COD = 50 and PAG_D_DIV = '2024-07-01'"));
+    auto read
+        = query(QStringLiteral("select * from ASSOCIADO_PAGAMENTO where ACD_I_COD = 50 and PAG_D_DIV = '2024-07-01'"));
     auto rows = read.open();
     QVERIFY(rows->next());
     const qint32 key = rows->integer(u"PAG_I_COD");
@@ -650,8 +650,8 @@ void tst_Finance::partialSettlementAndItsReversal()
     QVERIFY(DM->AcdEstornaPag(reversal));
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(status(rest.id()), QStringLiteral("(none)"));
-    open = DM->PesqPagamento(QStringLiteral("A"), tpVencimento, day(2024, 6, 10), day(2024, 6, 10), 0, 611,
-                             QString(), QStringLiteral("PARCELA 1/3"));
+    open = DM->PesqPagamento(QStringLiteral("A"), tpVencimento, day(2024, 6, 10), day(2024, 6, 10), 0, 611, QString(),
+                             QStringLiteral("PARCELA 1/3"));
     QCOMPARE(open->lista().count(), 1);
     QCOMPARE(open->lista().at(0)->id(), 6100);
     QCOMPARE(open->lista().at(0)->vlr_pag(), 0.0);
@@ -716,10 +716,10 @@ void tst_Finance::deletions_data()
                                  << QStringLiteral("ASSOCIADO_CONTA_GRP where GRP_I_COD = 42");
     QTest::newRow("no such group") << QStringLiteral("ExcluirContaGrupo") << 9999 << false
                                    << QStringLiteral("ASSOCIADO_CONTA_GRP where GRP_I_COD = 9999");
-    QTest::newRow("account with entries") << QStringLiteral("ExcluirConta") << 411 << false
-                                          << QStringLiteral("ASSOCIADO_CONTA where CON_I_COD = 411");
-    QTest::newRow("account without entries") << QStringLiteral("ExcluirConta") << 412 << true
-                                             << QStringLiteral("ASSOCIADO_CONTA where CON_I_COD = 412");
+    QTest::newRow("account with entries")
+        << QStringLiteral("ExcluirConta") << 411 << false << QStringLiteral("ASSOCIADO_CONTA where CON_I_COD = 411");
+    QTest::newRow("account without entries")
+        << QStringLiteral("ExcluirConta") << 412 << true << QStringLiteral("ASSOCIADO_CONTA where CON_I_COD = 412");
     QTest::newRow("settled entry") << QStringLiteral("ExcluirPagamento") << 4001 << false
                                    << QStringLiteral("ASSOCIADO_PAGAMENTO where PAG_I_COD = 4001");
     QTest::newRow("open entry") << QStringLiteral("ExcluirPagamento") << 4002 << true
@@ -762,22 +762,26 @@ void tst_Finance::resultStatements_data()
     //   SERVIÇOS 250, OUTRAS RECEITAS nothing: credits 1950
     //   ALUGUEL 400 + 100 (posted on the last day) = 500, SALÁRIOS 600
     //   result 1950 - 1100 = 850
-    QTest::newRow("accrual, March")
-        << false << day(2024, 3, 1) << day(2024, 3, 31)
-        << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0},   {QStringLiteral("SERVIÇOS"), 250, 12.8},
-                    {QStringLiteral("VENDAS"), 1700, 87.2},      {QStringLiteral("ALUGUEL"), -500, -25.6},
-                    {QStringLiteral("SALÁRIOS"), -600, -30.8},   {QStringLiteral("RESULTADO"), 850, 43.6}};
+    QTest::newRow("accrual, March") << false << day(2024, 3, 1) << day(2024, 3, 31)
+                                    << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0},
+                                                {QStringLiteral("SERVIÇOS"), 250, 12.8},
+                                                {QStringLiteral("VENDAS"), 1700, 87.2},
+                                                {QStringLiteral("ALUGUEL"), -500, -25.6},
+                                                {QStringLiteral("SALÁRIOS"), -600, -30.8},
+                                                {QStringLiteral("RESULTADO"), 850, 43.6}};
     // Cash: settled entries by payment date and amount paid.
     //   VENDAS 1000 + 300 (posted in February, paid in March) + 100 + 100
     //   (the two parts of the partial settlement) = 1500; SERVIÇOS paid in
     //   April: credits 1500
     //   ALUGUEL 400 (3007 still open), SALÁRIOS 600 (3009 paid in April)
     //   result 1500 - 1000 = 500
-    QTest::newRow("cash, March")
-        << true << day(2024, 3, 1) << day(2024, 3, 31)
-        << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0}, {QStringLiteral("SERVIÇOS"), 0, 0},
-                    {QStringLiteral("VENDAS"), 1500, 100},     {QStringLiteral("ALUGUEL"), -400, -26.7},
-                    {QStringLiteral("SALÁRIOS"), -600, -40},   {QStringLiteral("RESULTADO"), 500, 33.3}};
+    QTest::newRow("cash, March") << true << day(2024, 3, 1) << day(2024, 3, 31)
+                                 << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0},
+                                             {QStringLiteral("SERVIÇOS"), 0, 0},
+                                             {QStringLiteral("VENDAS"), 1500, 100},
+                                             {QStringLiteral("ALUGUEL"), -400, -26.7},
+                                             {QStringLiteral("SALÁRIOS"), -600, -40},
+                                             {QStringLiteral("RESULTADO"), 500, 33.3}};
     QTest::newRow("accrual, no movement")
         << false << day(2020, 1, 1) << day(2020, 1, 31)
         << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0}, {QStringLiteral("SERVIÇOS"), 0, 0},
@@ -785,16 +789,20 @@ void tst_Finance::resultStatements_data()
                     {QStringLiteral("SALÁRIOS"), 0, 0},        {QStringLiteral("RESULTADO"), 0, 0}};
     // April: accrual has only 3004 (200 posted on 15 April); cash has 3005
     // (250 received) and 3009 (150 paid).
-    QTest::newRow("accrual, April")
-        << false << day(2024, 4, 1) << day(2024, 4, 30)
-        << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0}, {QStringLiteral("SERVIÇOS"), 0, 0},
-                    {QStringLiteral("VENDAS"), 200, 100},      {QStringLiteral("ALUGUEL"), 0, 0},
-                    {QStringLiteral("SALÁRIOS"), 0, 0},        {QStringLiteral("RESULTADO"), 200, 100}};
-    QTest::newRow("cash, April")
-        << true << day(2024, 4, 1) << day(2024, 4, 30)
-        << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0}, {QStringLiteral("SERVIÇOS"), 250, 100},
-                    {QStringLiteral("VENDAS"), 0, 0},          {QStringLiteral("ALUGUEL"), 0, 0},
-                    {QStringLiteral("SALÁRIOS"), -150, -60},   {QStringLiteral("RESULTADO"), 100, 40}};
+    QTest::newRow("accrual, April") << false << day(2024, 4, 1) << day(2024, 4, 30)
+                                    << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0},
+                                                {QStringLiteral("SERVIÇOS"), 0, 0},
+                                                {QStringLiteral("VENDAS"), 200, 100},
+                                                {QStringLiteral("ALUGUEL"), 0, 0},
+                                                {QStringLiteral("SALÁRIOS"), 0, 0},
+                                                {QStringLiteral("RESULTADO"), 200, 100}};
+    QTest::newRow("cash, April") << true << day(2024, 4, 1) << day(2024, 4, 30)
+                                 << DreLines{{QStringLiteral("OUTRAS RECEITAS"), 0, 0},
+                                             {QStringLiteral("SERVIÇOS"), 250, 100},
+                                             {QStringLiteral("VENDAS"), 0, 0},
+                                             {QStringLiteral("ALUGUEL"), 0, 0},
+                                             {QStringLiteral("SALÁRIOS"), -150, -60},
+                                             {QStringLiteral("RESULTADO"), 100, 40}};
 }
 
 void tst_Finance::resultStatements()
@@ -850,7 +858,9 @@ void tst_Finance::failuresAreReportedWithPrefixes()
     entry.setVlrpago(10);
     if (prefix == u"PesqPagamento: ")
         rows = dm.PesqPagamento(QStringLiteral("A"), tpLancamento, day(2024, 1, 1), day(2024, 1, 31), 0, 0, QString(),
-                                QString())->lista().count();
+                                QString())
+                   ->lista()
+                   .count();
     else if (prefix == u"AcdEstornaPag: ")
         ok = dm.AcdEstornaPag(entry);
     else if (prefix == u"ExcluirContaGrupo: ")

@@ -29,8 +29,8 @@ const QString inativa = QStringLiteral("11444777000161");
 const QString outraAtiva = QStringLiteral("22333444000155");
 const QString desconhecida = QStringLiteral("99888777000166");
 
-const QString msgInativo =
-    QStringLiteral("Seu acesso não está ativo, por favor procure o responsável pelo aplicativo.");
+const QString msgInativo
+    = QStringLiteral("Seu acesso não está ativo, por favor procure o responsável pelo aplicativo.");
 const QString msgUsuario = QStringLiteral("O campo \"Usuário\" deve ser preenchido!");
 const QString msgSenha = QStringLiteral("O campo \"Senha\" deve ser preenchido!");
 const QString msgInvalido = QStringLiteral("Login inválido!");
@@ -83,10 +83,7 @@ private:
     // The dialog under test, shown and active, its ini file in a folder of its own.
     void open();
     QLineEdit *field(const char *name) const { return m_login->findChild<QLineEdit *>(QLatin1StringView(name)); }
-    QPushButton *button(const char *name) const
-    {
-        return m_login->findChild<QPushButton *>(QLatin1StringView(name));
-    }
+    QPushButton *button(const char *name) const { return m_login->findChild<QPushButton *>(QLatin1StringView(name)); }
     // Clicks into the field (when it is not the focused one) and types over its text.
     void typeInto(QLineEdit *edit, const QString &text);
     // Types into the CNPJ field and leaves it with Tab.
@@ -263,30 +260,27 @@ void tst_Login::flows_data()
     QTest::newRow("typed values are trimmed")
         << steps({cnpj(ativa), usuario(QStringLiteral(" ADMIN  ")), senha(QStringLiteral("ADMIN ")), entrar})
         << QStringList() << true << 10 << true << ativa;
-    QTest::newRow("CNPJ with blanks around is found and written as typed")
-        << steps({cnpj(QString(u' ' + ativa + u' ')), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")), entrar})
-        << QStringList() << true << 10 << true << QString(u' ' + ativa + u' ');
+    QTest::newRow("CNPJ with blanks around is found and written as typed") << steps(
+        {cnpj(QString(u' ' + ativa + u' ')), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")), entrar})
+                                                                           << QStringList() << true << 10 << true
+                                                                           << QString(u' ' + ativa + u' ');
     QTest::newRow("inactive association")
         << steps({cnpj(inativa), entrar}) << QStringList{msgInativo} << false << 0 << false << noIni;
-    QTest::newRow("unknown association")
-        << steps({cnpj(desconhecida), entrar}) << QStringList{msgInativo} << false << 0 << false << noIni;
-    QTest::newRow("empty CNPJ") << steps({cnpj(QString())}) << QStringList{msgInativo} << false << 0 << false
-                                << noIni;
+    QTest::newRow("unknown association") << steps({cnpj(desconhecida), entrar}) << QStringList{msgInativo} << false << 0
+                                         << false << noIni;
+    QTest::newRow("empty CNPJ") << steps({cnpj(QString())}) << QStringList{msgInativo} << false << 0 << false << noIni;
     QTest::newRow("inactive, then corrected")
-        << steps({cnpj(inativa), cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")),
-                  entrar})
+        << steps({cnpj(inativa), cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")), entrar})
         << QStringList{msgInativo} << true << 10 << true << ativa;
     // Once the user fields are open, a CNPJ that designates no active
     // association closes them again: no login against an association other
     // than the active one in the field, and no unknown CNPJ in the ini file.
-    QTest::newRow("active, then unknown: closed again")
-        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")),
-                  cnpj(desconhecida), entrar})
-        << QStringList{msgInativo} << false << 0 << false << noIni;
-    QTest::newRow("active, then inactive: closed again")
-        << steps({cnpj(ativa), cnpj(inativa), usuario(QStringLiteral("INATIVA")), senha(QStringLiteral("INATIVA")),
-                  entrar})
-        << QStringList{msgInativo} << false << 0 << false << noIni;
+    QTest::newRow("active, then unknown: closed again") << steps(
+        {cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")), cnpj(desconhecida), entrar})
+                                                        << QStringList{msgInativo} << false << 0 << false << noIni;
+    QTest::newRow("active, then inactive: closed again") << steps(
+        {cnpj(ativa), cnpj(inativa), usuario(QStringLiteral("INATIVA")), senha(QStringLiteral("INATIVA")), entrar})
+                                                         << QStringList{msgInativo} << false << 0 << false << noIni;
     QTest::newRow("active, unknown, active again")
         << steps({cnpj(ativa), cnpj(desconhecida), cnpj(ativa), usuario(QStringLiteral("ADMIN")),
                   senha(QStringLiteral("ADMIN")), entrar})
@@ -295,21 +289,21 @@ void tst_Login::flows_data()
         << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")),
                   QString(QStringLiteral("digita ") + inativa), entrar})
         << QStringList{msgInativo} << false << 0 << false << noIni;
-    QTest::newRow("another active association checks its own users")
-        << steps({cnpj(ativa), cnpj(outraAtiva), usuario(QStringLiteral("OUTRO")), senha(QStringLiteral("OUTRO")),
-                  entrar})
-        << QStringList() << true << 30 << true << outraAtiva;
-    QTest::newRow("a user of the first association no longer logs in")
-        << steps({cnpj(ativa), cnpj(outraAtiva), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")),
-                  entrar})
-        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("another active association checks its own users") << steps(
+        {cnpj(ativa), cnpj(outraAtiva), usuario(QStringLiteral("OUTRO")), senha(QStringLiteral("OUTRO")), entrar})
+                                                                     << QStringList() << true << 30 << true
+                                                                     << outraAtiva;
+    QTest::newRow("a user of the first association no longer logs in") << steps(
+        {cnpj(ativa), cnpj(outraAtiva), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIN")), entrar})
+                                                                       << QStringList{msgInvalido} << false << 0 << true
+                                                                       << noIni;
     QTest::newRow("empty user") << steps({cnpj(ativa), senha(QStringLiteral("ADMIN")), entrar})
                                 << QStringList{msgUsuario} << false << 0 << true << noIni;
     QTest::newRow("empty password") << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), entrar})
                                     << QStringList{msgSenha} << false << 0 << true << noIni;
-    QTest::newRow("wrong password")
-        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIM")), entrar})
-        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("wrong password") << steps(
+        {cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("ADMIM")), entrar})
+                                    << QStringList{msgInvalido} << false << 0 << true << noIni;
     QTest::newRow("wrong password, then right")
         << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("X")), entrar,
                   senha(QStringLiteral("ADMIN")), entrar})
@@ -317,9 +311,9 @@ void tst_Login::flows_data()
     QTest::newRow("stored lower case never matches")
         << steps({cnpj(ativa), usuario(QStringLiteral("maria")), senha(QStringLiteral("abc")), entrar})
         << QStringList{msgInvalido} << false << 0 << true << noIni;
-    QTest::newRow("inactive user")
-        << steps({cnpj(ativa), usuario(QStringLiteral("JOAO")), senha(QStringLiteral("SENHA1")), entrar})
-        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("inactive user") << steps(
+        {cnpj(ativa), usuario(QStringLiteral("JOAO")), senha(QStringLiteral("SENHA1")), entrar})
+                                   << QStringList{msgInvalido} << false << 0 << true << noIni;
     QTest::newRow("active flag other than S")
         << steps({cnpj(ativa), usuario(QStringLiteral("ABLS")), senha(QStringLiteral("S")), entrar})
         << QStringList{msgInvalido} << false << 0 << true << noIni;
@@ -327,8 +321,8 @@ void tst_Login::flows_data()
         << steps({cnpj(ativa), usuario(QStringLiteral(" PAD")), senha(QStringLiteral("P")), entrar})
         << QStringList{msgInvalido} << false << 0 << true << noIni;
     QTest::newRow("two matching users: the lowest key")
-        << steps({cnpj(ativa), usuario(QStringLiteral("DUP")), senha(QStringLiteral("X")), entrar})
-        << QStringList() << true << 13 << true << ativa;
+        << steps({cnpj(ativa), usuario(QStringLiteral("DUP")), senha(QStringLiteral("X")), entrar}) << QStringList()
+        << true << 13 << true << ativa;
     QTest::newRow("blanks-only user passes the emptiness check")
         << steps({cnpj(ativa), usuario(QStringLiteral("   ")), senha(QStringLiteral("X")), entrar})
         << QStringList{msgInvalido} << false << 0 << true << noIni;

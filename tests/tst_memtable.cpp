@@ -616,9 +616,8 @@ void tst_MemTable::rolesHeaderAndMask()
     QVERIFY(table->flags(table->index(0, 1)).testFlag(Qt::ItemIsEditable));
 
     QVERIFY(!table->data(table->index(1, 1), Qt::ForegroundRole).isValid());
-    table->setForegroundRule([&](int row) {
-        return table->value(row, 0).toInt() == 2 ? QVariant(QColor(128, 128, 128)) : QVariant();
-    });
+    table->setForegroundRule(
+        [&](int row) { return table->value(row, 0).toInt() == 2 ? QVariant(QColor(128, 128, 128)) : QVariant(); });
     QCOMPARE(table->data(table->index(1, 4), Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
     QVERIFY(!table->data(table->index(0, 1), Qt::ForegroundRole).isValid());
 
@@ -645,7 +644,10 @@ void tst_MemTable::columnsAreFoundWithoutRegardToCase_data()
     QTest::newRow("longer") << u"acd_a_nomx"_s << -1;
     QTest::newRow("one letter differs") << u"acd_b_nom"_s << -1;
     // Folding by setting bit 0x20 would take DEL for '_' and '{' for '['.
-    QTest::newRow("DEL for underscore") << u"ACD\x7f" "A\x7f" "NOM"_s << -1;
+    QTest::newRow("DEL for underscore") << u"ACD\x7f"
+                                           "A\x7f"
+                                           "NOM"_s
+                                        << -1;
     QTest::newRow("brace for bracket") << u"{X}"_s << -1;
     QTest::newRow("empty") << QString() << -1;
 }
@@ -655,8 +657,8 @@ void tst_MemTable::columnsAreFoundWithoutRegardToCase()
     QFETCH(QString, name);
     QFETCH(int, column);
 
-    MemTable table({Column::text(u"ACD_A_NOM"_s, 100), Column::boolean(u"Excluir"_s),
-                    Column::text(u"DESCRIÇÃO"_s, 10), Column::text(u"[X]"_s, 1)});
+    MemTable table({Column::text(u"ACD_A_NOM"_s, 100), Column::boolean(u"Excluir"_s), Column::text(u"DESCRIÇÃO"_s, 10),
+                    Column::text(u"[X]"_s, 1)});
     QCOMPARE(table.columnIndex(name), column);
     if (column < 0)
         QVERIFY_THROWS_EXCEPTION(DataSetError, table.fieldIndex(name));

@@ -132,8 +132,9 @@ void tst_Messages::titlesAndButtons_data()
         << Buttons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Help | QMessageBox::Abort | QMessageBox::Retry
                    | QMessageBox::Ignore | QMessageBox::YesToAll | QMessageBox::NoToAll)
         << QStringLiteral("Confirmação")
-        << QStringList{QStringLiteral("Abortar"), QStringLiteral("Ajuda"), QStringLiteral("Ignorar"),
-                       QStringLiteral("Não"), QStringLiteral("Não para todos"), QStringLiteral("Sim"),
+        << QStringList{QStringLiteral("Abortar"),        QStringLiteral("Ajuda"),
+                       QStringLiteral("Ignorar"),        QStringLiteral("Não"),
+                       QStringLiteral("Não para todos"), QStringLiteral("Sim"),
                        QStringLiteral("Sim para todos"), QStringLiteral("Tentar novamente")}
         << QMessageBox::Question;
 }
@@ -274,8 +275,7 @@ void tst_Messages::catchPointReportsAndGoesOn_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("inDetails");
 
-    QTest::newRow("database error") << std::function<void()>([] { throw databaseError(); })
-                                    << QStringLiteral("Erro")
+    QTest::newRow("database error") << std::function<void()>([] { throw databaseError(); }) << QStringLiteral("Erro")
                                     << QStringLiteral("violation of PRIMARY or UNIQUE KEY constraint")
                                     << QStringList{QStringLiteral("335544665"),
                                                    QStringLiteral("insert into CIDADE (CID_A_COD) values (:COD)"),
@@ -286,7 +286,8 @@ void tst_Messages::catchPointReportsAndGoesOn_data()
                                  << QStringList();
     QTest::newRow("data set error") << std::function<void()>([] {
         throw DataSetError(QStringLiteral("Campo 'ACD_A_NOM' não encontrado"));
-    }) << Application::title() << QStringLiteral("Campo 'ACD_A_NOM' não encontrado") << QStringList();
+    }) << Application::title() << QStringLiteral("Campo 'ACD_A_NOM' não encontrado")
+                                    << QStringList();
 }
 
 void tst_Messages::catchPointReportsAndGoesOn()

@@ -55,10 +55,7 @@ private:
     QString currentCode() const { return DMds->cdsPesqCidade->text(u"CID_A_COD"); }
 
     QLineEdit *edtPesq() const { return m_dialog->findChild<QLineEdit *>(QStringLiteral("edtPesq")); }
-    QPushButton *button(const char *name) const
-    {
-        return m_dialog->findChild<QPushButton *>(QLatin1StringView(name));
-    }
+    QPushButton *button(const char *name) const { return m_dialog->findChild<QPushButton *>(QLatin1StringView(name)); }
     QTableView *grid() const { return m_dialog->findChild<QTableView *>(QStringLiteral("grdPes")); }
 
     std::unique_ptr<DataModules> m_modules;
@@ -155,8 +152,8 @@ void tst_PesqCidade::searchByFragment_data()
         << QStringList{QStringLiteral("3550308"), QStringLiteral("1303908")};
     QTest::newRow("inner fragment") << QStringLiteral("de") << QStringLiteral("DE")
                                     << QStringList{QStringLiteral("1303908"), QStringLiteral("3304557")};
-    QTest::newRow("blanks around are trimmed") << QStringLiteral("  carlos ") << QStringLiteral("  CARLOS ")
-                                               << QStringList{QStringLiteral("3548906")};
+    QTest::newRow("blanks around are trimmed")
+        << QStringLiteral("  carlos ") << QStringLiteral("  CARLOS ") << QStringList{QStringLiteral("3548906")};
     QTest::newRow("no match") << QStringLiteral("XYZ") << QStringLiteral("XYZ") << QStringList();
 }
 

@@ -233,9 +233,8 @@ void tst_Readers::readerErrorsEscape()
     // event loop's database error dialog in the program).
     TestDatabase broken;
     QVERIFY2(broken.isValid(), qPrintable(broken.error()));
-    QVERIFY(broken.run(QStringLiteral(
-        "insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ) values (1, '01234567000100');"
-        "drop table ASSOCIACAO_CONTATO;")));
+    QVERIFY(broken.run(QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ) values (1, '01234567000100');"
+                                      "drop table ASSOCIACAO_CONTATO;")));
     {
         // A second module replaces the session objects while it lives.
         TDM dm(broken.settings());

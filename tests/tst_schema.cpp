@@ -93,7 +93,7 @@ private:
     qint32 m_group = 0;
     qint32 m_account = 0; // an account for the settlement tests
     qint32 m_reportMember = 0; // groups and entries for the result statements
-    qint32 m_emptyMember = 0;  // no groups at all
+    qint32 m_emptyMember = 0; // no groups at all
 };
 
 void tst_schema::initTestCase()
@@ -102,10 +102,9 @@ void tst_schema::initTestCase()
     m_db = std::make_unique<TestDatabase>(TestDatabase::WithReference);
     QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
     // The association comes first, with isql, before this process attaches.
-    QVERIFY2(m_db->run(QStringLiteral(
-                 "insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) "
-                 "values (1, '11222333000181', 'ASSOCIAÇÃO DE TESTE', 'S');\n"
-                 "alter sequence GEN_ASSOCIACAO_ID restart with 1;")),
+    QVERIFY2(m_db->run(QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) "
+                                      "values (1, '11222333000181', 'ASSOCIAÇÃO DE TESTE', 'S');\n"
+                                      "alter sequence GEN_ASSOCIACAO_ID restart with 1;")),
              qPrintable(m_db->error()));
     m_connection = std::make_unique<FbConnection>(m_db->settings());
 
@@ -175,9 +174,9 @@ void tst_schema::settle(qint32 id, double due, double adjustment, double paid)
 
 Entry tst_schema::entry(qint32 id)
 {
-    FbStatement read(*m_connection, QStringLiteral(
-        "select PAG_A_STS, PAG_D_PAG, PAG_N_PAG, PAG_N_DA, PAG_N_DIV, PAG_I_ORI "
-        "from ASSOCIADO_PAGAMENTO where PAG_I_COD = :ID"));
+    FbStatement read(*m_connection,
+                     QStringLiteral("select PAG_A_STS, PAG_D_PAG, PAG_N_PAG, PAG_N_DA, PAG_N_DIV, PAG_I_ORI "
+                                    "from ASSOCIADO_PAGAMENTO where PAG_I_COD = :ID"));
     read.bindInteger(u"ID", id);
     auto rows = read.open();
     Entry e;
@@ -202,44 +201,52 @@ int tst_schema::count(const QString &table, const QString &condition)
 
 qint32 tst_schema::newMember()
 {
-    const qint32 member = insert(QStringLiteral(
-        "insert into ASSOCIADO (ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL, CID_A_COD, USU_I_COD) "
-        "values ('52998224725', 'MEMBRO', 1, 'S', '', 0) returning ACD_I_COD"));
+    const qint32 member = insert(
+        QStringLiteral("insert into ASSOCIADO (ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL, CID_A_COD, USU_I_COD) "
+                       "values ('52998224725', 'MEMBRO', 1, 'S', '', 0) returning ACD_I_COD"));
     exec(QStringLiteral("insert into ASSOCIADO_CONTATO (ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) "
-                        "values ('CONTATO', '19', '34561234', %1)").arg(member));
+                        "values ('CONTATO', '19', '34561234', %1)")
+             .arg(member));
     exec(QStringLiteral("insert into ASSOCIADO_USUARIO (USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ACD_I_COD, "
-                        "USU_A_MST) values ('USUARIO', 'USU', '52998', 'S', %1, 'S')").arg(member));
+                        "USU_A_MST) values ('USUARIO', 'USU', '52998', 'S', %1, 'S')")
+             .arg(member));
     return member;
 }
 
 qint32 tst_schema::newGroup(qint32 member, const QString &type)
 {
     return insert(QStringLiteral("insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) "
-                                 "values ('GRUPO', '%1', %2) returning GRP_I_COD").arg(type).arg(member));
+                                 "values ('GRUPO', '%1', %2) returning GRP_I_COD")
+                      .arg(type)
+                      .arg(member));
 }
 
 qint32 tst_schema::newAccount(qint32 group)
 {
     return insert(QStringLiteral("insert into ASSOCIADO_CONTA (CON_A_DSC, GRP_I_COD) values ('CONTA', %1) "
-                                 "returning CON_I_COD").arg(group));
+                                 "returning CON_I_COD")
+                      .arg(group));
 }
 
 qint32 tst_schema::newPartner(qint32 member)
 {
-    const qint32 partner = insert(QStringLiteral(
-        "insert into PARCEIRO (PAR_A_TIP, PAR_A_NOM, ACD_I_COD, CID_A_COD, USU_I_COD) "
-        "values ('C', 'PARCEIRO', %1, '', 0) returning PAR_I_COD").arg(member));
+    const qint32 partner
+        = insert(QStringLiteral("insert into PARCEIRO (PAR_A_TIP, PAR_A_NOM, ACD_I_COD, CID_A_COD, USU_I_COD) "
+                                "values ('C', 'PARCEIRO', %1, '', 0) returning PAR_I_COD")
+                     .arg(member));
     exec(QStringLiteral("insert into PARCEIRO_CONTATO (PAC_A_CON, PAR_I_COD) values ('CONTATO', %1)").arg(partner));
     return partner;
 }
 
 qint32 tst_schema::newOpenEntry(qint32 member, qint32 account, double amount)
 {
-    FbStatement statement(*m_connection, QStringLiteral(
-        "insert into ASSOCIADO_PAGAMENTO (FPG_I_COD, CON_I_COD, PAG_A_DSC, PAG_I_PAR, PAG_I_TPAR, PAG_D_DIV, "
-        "PAG_N_DIV, PAG_D_VNC, PAG_D_PAG, PAG_N_PAG, PAG_A_STS, PAR_I_COD, ACD_I_COD, PAG_N_DA) values "
-        "(3, :CON, 'MENSALIDADE', 2, 5, '2024-03-01', :VAL, '2024-03-10', null, 0, 'A', :PAR, :ACD, 0) "
-        "returning PAG_I_COD"));
+    FbStatement statement(
+        *m_connection,
+        QStringLiteral(
+            "insert into ASSOCIADO_PAGAMENTO (FPG_I_COD, CON_I_COD, PAG_A_DSC, PAG_I_PAR, PAG_I_TPAR, PAG_D_DIV, "
+            "PAG_N_DIV, PAG_D_VNC, PAG_D_PAG, PAG_N_PAG, PAG_A_STS, PAR_I_COD, ACD_I_COD, PAG_N_DA) values "
+            "(3, :CON, 'MENSALIDADE', 2, 5, '2024-03-01', :VAL, '2024-03-10', null, 0, 'A', :PAR, :ACD, 0) "
+            "returning PAG_I_COD"));
     statement.bindInteger(u"CON", account);
     statement.bindFloat(u"VAL", amount);
     statement.bindInteger(u"PAR", m_partner);
@@ -259,12 +266,12 @@ void tst_schema::newKeysComeFromTheTablesGenerator_data()
     QTest::addColumn<QString>("owner"); // reference column that must name a stored row
     QTest::addColumn<QString>("ownerKind");
 
-    QTest::newRow("payment method") << u"PAGAMENTO_FPG"_s << u"FPG_I_COD"_s << u"GEN_PAGAMENTO_FPG_ID"_s
-                                    << QString() << QString();
+    QTest::newRow("payment method") << u"PAGAMENTO_FPG"_s << u"FPG_I_COD"_s << u"GEN_PAGAMENTO_FPG_ID"_s << QString()
+                                    << QString();
     QTest::newRow("association") << u"ASSOCIACAO"_s << u"ASS_I_COD"_s << u"GEN_ASSOCIACAO_ID"_s << QString()
                                  << QString();
-    QTest::newRow("association contact") << u"ASSOCIACAO_CONTATO"_s << u"ASC_I_COD"_s
-                                         << u"GEN_ASSOCIACAO_CONTATO_ID"_s << u"ASS_I_COD"_s << u"association"_s;
+    QTest::newRow("association contact") << u"ASSOCIACAO_CONTATO"_s << u"ASC_I_COD"_s << u"GEN_ASSOCIACAO_CONTATO_ID"_s
+                                         << u"ASS_I_COD"_s << u"association"_s;
     QTest::newRow("association user") << u"ASSOCIACAO_USUARIO"_s << u"USU_I_COD"_s << u"GEN_ASSOCIACAO_USUARIO_ID"_s
                                       << u"ASS_I_COD"_s << u"association"_s;
     QTest::newRow("member") << u"ASSOCIADO"_s << u"ACD_I_COD"_s << u"GEN_ASSOCIADO_ID"_s << u"ASS_I_COD"_s
@@ -277,12 +284,12 @@ void tst_schema::newKeysComeFromTheTablesGenerator_data()
                              << u"member"_s;
     QTest::newRow("partner contact") << u"PARCEIRO_CONTATO"_s << u"PAC_I_COD"_s << u"GEN_PARCEIRO_CONTATO_ID"_s
                                      << u"PAR_I_COD"_s << u"partner"_s;
-    QTest::newRow("negative-list registration") << u"PARCEIRO_NEGATIVA"_s << u"PNG_I_COD"_s
-                                                << u"GEN_PARCEIRO_NEGATIVA_ID"_s << u"PAR_I_COD"_s << u"partner"_s;
+    QTest::newRow("negative-list registration")
+        << u"PARCEIRO_NEGATIVA"_s << u"PNG_I_COD"_s << u"GEN_PARCEIRO_NEGATIVA_ID"_s << u"PAR_I_COD"_s << u"partner"_s;
     QTest::newRow("account group") << u"ASSOCIADO_CONTA_GRP"_s << u"GRP_I_COD"_s << u"GEN_ASSOCIADO_CONTA_GRP_ID"_s
                                    << u"ACD_I_COD"_s << u"member"_s;
-    QTest::newRow("account") << u"ASSOCIADO_CONTA"_s << u"CON_I_COD"_s << u"GEN_ASSOCIADO_CONTA_ID"_s
-                             << u"GRP_I_COD"_s << u"group"_s;
+    QTest::newRow("account") << u"ASSOCIADO_CONTA"_s << u"CON_I_COD"_s << u"GEN_ASSOCIADO_CONTA_ID"_s << u"GRP_I_COD"_s
+                             << u"group"_s;
     QTest::newRow("entry") << u"ASSOCIADO_PAGAMENTO"_s << u"PAG_I_COD"_s << u"GEN_ASSOCIADO_PAGAMENTO_ID"_s
                            << u"ACD_I_COD"_s << u"member"_s;
 }
@@ -307,7 +314,8 @@ void tst_schema::newKeysComeFromTheTablesGenerator()
     const QString columns = owner.isEmpty() ? key : key + u", "_s + owner;
     const QString values = owner.isEmpty() ? u":K"_s : u":K, :OWNER"_s;
     FbStatement upsert(*m_connection, QStringLiteral("update or insert into %1 (%2) values (%3) matching (%4) "
-                                                     "returning %4").arg(table, columns, values, key));
+                                                     "returning %4")
+                                          .arg(table, columns, values, key));
     if (!owner.isEmpty()) {
         const qint32 ownerKey = ownerKind == u"association"_s ? 1
                                 : ownerKind == u"member"_s    ? m_member
@@ -387,9 +395,8 @@ void tst_schema::referencesRefuseMissingOwnersButTakeZeroWhereUndeclared()
     QFETCH(bool, accepted);
 
     // Not arg(): a row may use %2 without %1.
-    const QString statement = QString(sql)
-                                  .replace(u"%1"_s, QString::number(m_member))
-                                  .replace(u"%2"_s, QString::number(987654));
+    const QString statement
+        = QString(sql).replace(u"%1"_s, QString::number(m_member)).replace(u"%2"_s, QString::number(987654));
     if (accepted)
         exec(statement);
     else
@@ -526,7 +533,9 @@ void tst_schema::groupAndAccountDeletion()
         account = newAccount(group);
     if (!ofGroup && !dependent.isEmpty())
         exec(QStringLiteral("insert into ASSOCIADO_PAGAMENTO (PAG_A_STS, CON_I_COD, ACD_I_COD) values ('%1', %2, %3)")
-                 .arg(dependent).arg(account).arg(m_member));
+                 .arg(dependent)
+                 .arg(account)
+                 .arg(m_member));
 
     const qint32 target = ofGroup ? group : account;
     QCOMPARE(status(procedure, target), expected);
@@ -631,13 +640,15 @@ void tst_schema::settlementCarriesTheUnpaidRest()
     QCOMPARE(count(u"ASSOCIADO_PAGAMENTO"_s, ofThisEntry), 1);
 
     // The rest is a new open entry of the same debt, rounded to cents.
-    FbStatement read(*m_connection, QStringLiteral(
-        "select r.PAG_I_COD, r.PAG_A_STS, r.PAG_D_PAG, r.PAG_N_PAG, r.PAG_N_DIV, r.PAG_N_DA, "
-        "iif(r.FPG_I_COD = o.FPG_I_COD and r.CON_I_COD = o.CON_I_COD and r.PAG_A_DSC = o.PAG_A_DSC "
-        "and r.PAG_I_PAR = o.PAG_I_PAR and r.PAG_I_TPAR = o.PAG_I_TPAR and r.PAG_D_DIV = o.PAG_D_DIV "
-        "and r.PAG_D_VNC = o.PAG_D_VNC and r.PAR_I_COD = o.PAR_I_COD and r.ACD_I_COD = o.ACD_I_COD, 1, 0) as SAME "
-        "from ASSOCIADO_PAGAMENTO r join ASSOCIADO_PAGAMENTO o on o.PAG_I_COD = r.PAG_I_ORI "
-        "where r.PAG_I_ORI = :ID"));
+    FbStatement read(
+        *m_connection,
+        QStringLiteral(
+            "select r.PAG_I_COD, r.PAG_A_STS, r.PAG_D_PAG, r.PAG_N_PAG, r.PAG_N_DIV, r.PAG_N_DA, "
+            "iif(r.FPG_I_COD = o.FPG_I_COD and r.CON_I_COD = o.CON_I_COD and r.PAG_A_DSC = o.PAG_A_DSC "
+            "and r.PAG_I_PAR = o.PAG_I_PAR and r.PAG_I_TPAR = o.PAG_I_TPAR and r.PAG_D_DIV = o.PAG_D_DIV "
+            "and r.PAG_D_VNC = o.PAG_D_VNC and r.PAR_I_COD = o.PAR_I_COD and r.ACD_I_COD = o.ACD_I_COD, 1, 0) as SAME "
+            "from ASSOCIADO_PAGAMENTO r join ASSOCIADO_PAGAMENTO o on o.PAG_I_COD = r.PAG_I_ORI "
+            "where r.PAG_I_ORI = :ID"));
     read.bindInteger(u"ID", id);
     auto row = read.open();
     QVERIFY(row->next());
@@ -710,10 +721,11 @@ void tst_schema::reversalWaitsForTheRestToBeReversedFirst()
 {
     const qint32 id = newOpenEntry(m_member, m_account, 300.0);
     settle(id, 300.0, 0.0, 100.0);
-    const qint32 rest = integer(QStringLiteral("select PAG_I_COD from ASSOCIADO_PAGAMENTO where PAG_I_ORI = %1").arg(id));
+    const qint32 rest
+        = integer(QStringLiteral("select PAG_I_COD from ASSOCIADO_PAGAMENTO where PAG_I_ORI = %1").arg(id));
     settle(rest, 200.0, 0.0, 50.0);
-    const qint32 restOfRest =
-        integer(QStringLiteral("select PAG_I_COD from ASSOCIADO_PAGAMENTO where PAG_I_ORI = %1").arg(rest));
+    const qint32 restOfRest
+        = integer(QStringLiteral("select PAG_I_COD from ASSOCIADO_PAGAMENTO where PAG_I_ORI = %1").arg(rest));
     QVERIFY(restOfRest > 0);
 
     // Refused with the key of the entry to reverse first; nothing changes.
@@ -764,28 +776,37 @@ void tst_schema::buildResultFixture()
     m_reportMember = newMember();
     m_emptyMember = newMember();
     const qint32 fixture = m_reportMember;
-    const qint32 sales = newAccount(insert(QStringLiteral(
-        "insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('VENDAS', 'C', %1) "
-        "returning GRP_I_COD").arg(fixture)));
-    const qint32 services = newAccount(insert(QStringLiteral(
-        "insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('SERVIÇOS', 'C', %1) "
-        "returning GRP_I_COD").arg(fixture)));
-    const qint32 suppliers = newAccount(insert(QStringLiteral(
-        "insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('FORNECEDORES', 'D', %1) "
-        "returning GRP_I_COD").arg(fixture)));
-    const qint32 rent = newAccount(insert(QStringLiteral(
-        "insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('ALUGUEL', 'D', %1) "
-        "returning GRP_I_COD").arg(fixture)));
-    const qint32 otherKind = newAccount(insert(QStringLiteral(
-        "insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('TRANSFERÊNCIAS', 'X', %1) "
-        "returning GRP_I_COD").arg(fixture)));
+    const qint32 sales = newAccount(insert(
+        QStringLiteral("insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('VENDAS', 'C', %1) "
+                       "returning GRP_I_COD")
+            .arg(fixture)));
+    const qint32 services = newAccount(insert(
+        QStringLiteral("insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('SERVIÇOS', 'C', %1) "
+                       "returning GRP_I_COD")
+            .arg(fixture)));
+    const qint32 suppliers = newAccount(
+        insert(QStringLiteral(
+                   "insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('FORNECEDORES', 'D', %1) "
+                   "returning GRP_I_COD")
+                   .arg(fixture)));
+    const qint32 rent = newAccount(insert(
+        QStringLiteral("insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('ALUGUEL', 'D', %1) "
+                       "returning GRP_I_COD")
+            .arg(fixture)));
+    const qint32 otherKind = newAccount(insert(
+        QStringLiteral(
+            "insert into ASSOCIADO_CONTA_GRP (GRP_A_DSC, GRP_A_TIP, ACD_I_COD) values ('TRANSFERÊNCIAS', 'X', %1) "
+            "returning GRP_I_COD")
+            .arg(fixture)));
     const qint32 otherMember = newAccount(newGroup(m_member, u"C"_s));
 
-    FbStatement add(*m_connection, QStringLiteral(
-        "insert into ASSOCIADO_PAGAMENTO (CON_I_COD, PAG_D_DIV, PAG_N_DIV, PAG_A_STS, PAG_D_PAG, PAG_N_PAG, "
-        "ACD_I_COD, PAG_I_ORI) values (:CON, :DIV, :VAL, :STS, :PAG, :PAGO, :ACD, :ORI) returning PAG_I_COD"));
-    const auto post = [&](qint32 account, QDate posted, double amount, QDate paidOn = QDate(),
-                           double paid = 0.0, qint32 origin = 0, qint32 owner = 0) {
+    FbStatement add(
+        *m_connection,
+        QStringLiteral(
+            "insert into ASSOCIADO_PAGAMENTO (CON_I_COD, PAG_D_DIV, PAG_N_DIV, PAG_A_STS, PAG_D_PAG, PAG_N_PAG, "
+            "ACD_I_COD, PAG_I_ORI) values (:CON, :DIV, :VAL, :STS, :PAG, :PAGO, :ACD, :ORI) returning PAG_I_COD"));
+    const auto post = [&](qint32 account, QDate posted, double amount, QDate paidOn = QDate(), double paid = 0.0,
+                          qint32 origin = 0, qint32 owner = 0) {
         add.bindInteger(u"CON", account);
         add.bindDate(u"DIV", DateTime::fromDate(posted));
         add.bindFloat(u"VAL", amount);
@@ -849,13 +870,12 @@ void tst_schema::resultStatements_data()
                                                      u"ALUGUEL|0.00|0.0"_s, u"FORNECEDORES|0.00|0.0"_s,
                                                      u"RESULTADO|200.00|100.0"_s};
     // No credits: every percentage is 0 rather than a division by zero.
-    QTest::newRow("operational, debits only") << u"dre_op"_s << u"fixture"_s << QDate(2024, 5, 1)
-                                              << QDate(2024, 5, 31)
-                                              << QStringList{u"SERVIÇOS|0.00|0.0"_s, u"VENDAS|0.00|0.0"_s,
-                                                             u"ALUGUEL|0.00|0.0"_s, u"FORNECEDORES|-80.00|0.0"_s,
-                                                             u"RESULTADO|-80.00|0.0"_s};
-    QTest::newRow("member without groups") << u"dre_op"_s << u"empty"_s << march1 << march31
-                                           << QStringList{u"RESULTADO|0.00|0.0"_s};
+    QTest::newRow("operational, debits only")
+        << u"dre_op"_s << u"fixture"_s << QDate(2024, 5, 1) << QDate(2024, 5, 31)
+        << QStringList{u"SERVIÇOS|0.00|0.0"_s, u"VENDAS|0.00|0.0"_s, u"ALUGUEL|0.00|0.0"_s,
+                       u"FORNECEDORES|-80.00|0.0"_s, u"RESULTADO|-80.00|0.0"_s};
+    QTest::newRow("member without groups")
+        << u"dre_op"_s << u"empty"_s << march1 << march31 << QStringList{u"RESULTADO|0.00|0.0"_s};
 }
 
 void tst_schema::resultStatements()
@@ -866,8 +886,7 @@ void tst_schema::resultStatements()
     QFETCH(QDate, last);
     QFETCH(QStringList, lines);
 
-    FbStatement report(*m_connection,
-                       QStringLiteral("select d.* from %1(:iACD, :dtIn, :dtFi) d").arg(procedure));
+    FbStatement report(*m_connection, QStringLiteral("select d.* from %1(:iACD, :dtIn, :dtFi) d").arg(procedure));
     report.bindInteger(u"iACD", member == u"fixture"_s ? m_reportMember : m_emptyMember);
     report.bindDate(u"dtIn", DateTime::fromDate(first));
     report.bindDate(u"dtFi", DateTime::fromDate(last));

@@ -182,12 +182,14 @@ void tst_Searches::textoPesqParceiro_data()
            u"from parceiro p where (p.acd_i_cod > 0) and (p.par_a_brr like '%CENTRO%') order by p.par_a_nom"_s;
     QTest::newRow("fornecedor, documento, trimmed")
         << int(tpMeus) << int(tpDocumento) << int(tpFornecedor) << 7 << u" 111 "_s
-        << head + u"where (p.acd_i_cod = 7) and (p.par_a_tip = 'F') and (p.par_a_cnpj_cpf like '%111%') "
-                  u"order by p.par_a_nom"_s;
+        << head
+               + u"where (p.acd_i_cod = 7) and (p.par_a_tip = 'F') and (p.par_a_cnpj_cpf like '%111%') "
+                 u"order by p.par_a_nom"_s;
     QTest::newRow("endereco, quote doubled")
         << int(tpTodosCad) << int(tpEndereco) << int(tpCliente) << 7 << u"D'OESTE"_s
-        << head + u"where (p.acd_i_cod > 0) and (p.par_a_tip = 'C') and (p.par_a_lgr like '%D''OESTE%') "
-                  u"order by p.par_a_nom"_s;
+        << head
+               + u"where (p.acd_i_cod > 0) and (p.par_a_tip = 'C') and (p.par_a_lgr like '%D''OESTE%') "
+                 u"order by p.par_a_nom"_s;
 }
 
 void tst_Searches::textoPesqParceiro()
@@ -222,8 +224,7 @@ void tst_Searches::pesqAssociado_data()
     QTest::newRow("bairro blank") << int(tpBairro) << u"   "_s << Keys{12, 10};
     QTest::newRow("endereco empty") << int(tpEndereco) << QString() << Keys{10, 11};
     QTest::newRow("wildcard in text") << int(tpNome) << u"%"_s << Keys{12, 10, 11};
-    QTest::newRow("quote cannot end the literal") << int(tpNome) << u"') or (1=1) or (a.acd_a_nom like '"_s
-                                                  << Keys{};
+    QTest::newRow("quote cannot end the literal") << int(tpNome) << u"') or (1=1) or (a.acd_a_nom like '"_s << Keys{};
 }
 
 void tst_Searches::pesqAssociado()
@@ -278,8 +279,8 @@ void tst_Searches::pesqCidade_data()
     QTest::newRow("ibge unknown") << int(tpIbge) << u"9999999"_s << QStringList{};
     // Exact match, no pattern.
     QTest::newRow("ibge part") << int(tpIbge) << u"355030"_s << QStringList{};
-    QTest::newRow("quote and accents")
-        << int(tpCidade) << u"BARBARA D'OESTE"_s << QStringList{u"3545803 SANTA BÁRBARA D'OESTE SP"_s};
+    QTest::newRow("quote and accents") << int(tpCidade) << u"BARBARA D'OESTE"_s
+                                       << QStringList{u"3545803 SANTA BÁRBARA D'OESTE SP"_s};
 }
 
 void tst_Searches::pesqCidade()
@@ -328,26 +329,23 @@ void tst_Searches::pesqParceiro_data()
 
     QTest::newRow("meus, all kinds") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 10 << u"SOUZA"_s
                                      << Keys{100, 101};
-    QTest::newRow("meus, clientes") << int(tpMeus) << int(tpNome) << int(tpCliente) << 10 << u"SOUZA"_s
-                                    << Keys{100};
+    QTest::newRow("meus, clientes") << int(tpMeus) << int(tpNome) << int(tpCliente) << 10 << u"SOUZA"_s << Keys{100};
     QTest::newRow("meus, fornecedores") << int(tpMeus) << int(tpNome) << int(tpFornecedor) << 10 << QString()
                                         << Keys{101};
-    QTest::newRow("another member's") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 20 << QString()
-                                      << Keys{102};
+    QTest::newRow("another member's") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 20 << QString() << Keys{102};
     // Every member's partners; none without an owner.
     QTest::newRow("todos") << int(tpTodosCad) << int(tpNome) << int(tpTodosParc) << 10 << QString()
                            << Keys{102, 100, 101};
-    QTest::newRow("todos, clientes by name") << int(tpTodosCad) << int(tpNome) << int(tpCliente) << 0 << u"SOUZA"_s
-                                             << Keys{100};
-    QTest::newRow("blank district skips NULL") << int(tpTodosCad) << int(tpBairro) << int(tpTodosParc) << 10
-                                               << u" "_s << Keys{102, 100};
+    QTest::newRow("todos, clientes by name")
+        << int(tpTodosCad) << int(tpNome) << int(tpCliente) << 0 << u"SOUZA"_s << Keys{100};
+    QTest::newRow("blank district skips NULL")
+        << int(tpTodosCad) << int(tpBairro) << int(tpTodosParc) << 10 << u" "_s << Keys{102, 100};
     QTest::newRow("street with quote") << int(tpMeus) << int(tpEndereco) << int(tpTodosParc) << 10 << u"D'OESTE"_s
                                        << Keys{101};
     QTest::newRow("document") << int(tpTodosCad) << int(tpDocumento) << int(tpTodosParc) << 10 << u"333444"_s
                               << Keys{102, 101};
     // No member in work: nothing of his.
-    QTest::newRow("meus without member") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 0 << QString()
-                                         << Keys{};
+    QTest::newRow("meus without member") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 0 << QString() << Keys{};
 }
 
 void tst_Searches::pesqParceiro()
@@ -361,8 +359,8 @@ void tst_Searches::pesqParceiro()
 
     MessageRecorder messages;
     AssociadoAtual->setId(associado);
-    const auto found = DM->PesqParceiro(TTipoCadastro(cadastro), TTipoPesqParceiro(pesquisa),
-                                        TTipoParceiro(parceiro), texto);
+    const auto found
+        = DM->PesqParceiro(TTipoCadastro(cadastro), TTipoPesqParceiro(pesquisa), TTipoParceiro(parceiro), texto);
     QVERIFY(found);
     QCOMPARE(keysOf(*found), keys);
     QCOMPARE(messages.texts(), QStringList());

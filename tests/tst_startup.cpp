@@ -26,10 +26,7 @@
 #include <algorithm>
 #include <functional>
 
-#if __has_include("uDMds.h")
 #include "uDMds.h"
-#define HAS_DMDS 1
-#endif
 
 namespace {
 
@@ -39,8 +36,7 @@ namespace {
 class Driver : public QObject
 {
 public:
-    Driver(std::function<bool()> ready, std::function<void()> step)
-        : m_ready(std::move(ready)), m_step(std::move(step))
+    Driver(std::function<bool()> ready, std::function<void()> step) : m_ready(std::move(ready)), m_step(std::move(step))
     {
         connect(&m_timer, &QTimer::timeout, this, [this] {
             m_elapsed += 20;
@@ -170,10 +166,7 @@ void tst_Startup::modulesComeBeforeTheLoginAndCancelEndsTheRun()
 
     bool modulesReady = false, languageReady = false, feedbackReady = false, mainWindowBefore = true;
     Driver cancel(activeLogin, [&] {
-        modulesReady = DM && AssociacaoAtual && AssociadoAtual;
-#ifdef HAS_DMDS
-        modulesReady = modulesReady && DMds;
-#endif
+        modulesReady = DM && AssociacaoAtual && AssociadoAtual && DMds;
         languageReady = LanguageControl::isInstalled();
         feedbackReady = dynamic_cast<WidgetFeedback *>(&Feedback::current()) != nullptr;
         mainWindowBefore = frmPrincipal != nullptr;
@@ -220,9 +213,8 @@ void tst_Startup::loginLeadsToTheMainWindowUntilItCloses()
                      association = frmPrincipal->panelText(1);
                      maximised = frmPrincipal->windowState() & Qt::WindowMaximized;
                      const QWidgetList windows = QApplication::topLevelWidgets();
-                     loginGone = std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
-                         return qobject_cast<TfrmLogin *>(w) != nullptr;
-                     });
+                     loginGone = std::none_of(windows.cbegin(), windows.cend(),
+                                              [](QWidget *w) { return qobject_cast<TfrmLogin *>(w) != nullptr; });
                      frmPrincipal->actSair()->trigger();
                  });
     Startup startup;

@@ -47,10 +47,7 @@ private:
     QLineEdit *field(const char *name) const { return m_editor->findChild<QLineEdit *>(QLatin1StringView(name)); }
     QComboBox *list(const char *name) const { return m_editor->findChild<QComboBox *>(QLatin1StringView(name)); }
     QCheckBox *mostrarSenha() const { return m_editor->findChild<QCheckBox *>(u"chkMostrarSenha"_s); }
-    QPushButton *button(const char *name) const
-    {
-        return m_editor->findChild<QPushButton *>(QLatin1StringView(name));
-    }
+    QPushButton *button(const char *name) const { return m_editor->findChild<QPushButton *>(QLatin1StringView(name)); }
     QString text(const char *column) const { return DMds->cdsPesUsuario->text(QString::fromLatin1(column)); }
     void typeInto(QLineEdit *edit, const QString &text);
 

@@ -369,8 +369,8 @@ void tst_Writes::failingContactStatementDoesNotStopTheOthers()
     auto first = row(u"select ACC_A_FON from ASSOCIADO_CONTATO where ACC_I_COD = 511"_s);
     QCOMPARE(first->text(u"ACC_A_FON"), deletion ? u"4444"_s : u"5555"_s);
     first.reset();
-    QCOMPARE(count(u"ASSOCIADO_CONTATO where ACD_I_COD = 510 and ACC_A_CON = '"_s +
-                   (deletion ? u"DEPOIS DA EXCLUSAO"_s : u"DEPOIS DO LONGO"_s) + u'\''),
+    QCOMPARE(count(u"ASSOCIADO_CONTATO where ACD_I_COD = 510 and ACC_A_CON = '"_s
+                   + (deletion ? u"DEPOIS DA EXCLUSAO"_s : u"DEPOIS DO LONGO"_s) + u'\''),
              1);
     QCOMPARE(count(u"ASSOCIADO_CONTATO where ACC_I_COD = 512"_s), 1);
     QCOMPARE(count(u"ASSOCIADO_CONTATO where ACC_A_CON = 'LONGO'"_s), 0);
@@ -413,9 +413,7 @@ void tst_Writes::users()
 
     const QString table = ofMember ? u"ASSOCIADO_USUARIO"_s : u"ASSOCIACAO_USUARIO"_s;
     const QString ownerColumn = ofMember ? u"ACD_I_COD"_s : u"ASS_I_COD"_s;
-    auto write = [&](const TUsuarios &user) {
-        return ofMember ? DM->IUAcdUsuarios(user) : DM->IUUsuariosASS(user);
-    };
+    auto write = [&](const TUsuarios &user) { return ofMember ? DM->IUAcdUsuarios(user) : DM->IUUsuariosASS(user); };
     MessageRecorder messages;
 
     // A new user (key 0) is inserted and keeps key 0.

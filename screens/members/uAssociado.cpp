@@ -79,10 +79,9 @@ QIcon glyphIcon(Glyph glyph, const QColor &colour)
 class ContactDelegate : public ForegroundDelegate
 {
 public:
-    ContactDelegate(MemTable *table, QObject *parent) : ForegroundDelegate(parent), m_table(table) {}
+    ContactDelegate(MemTable *table, QObject *parent) : ForegroundDelegate(parent), m_table(table) { }
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QWidget *editor = ForegroundDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor)) {

@@ -20,7 +20,7 @@ class frmAssociado;
 // cdsCadFoneAcd, the contacts) and the caller saves them after OK.
 //
 // Binding: the member fields are bound to the current row of
-// cdsCadAssociado through a FieldMapper (app/ui; a QDataWidgetMapper with
+// cdsCadAssociado through a FieldMapper (ui/; a QDataWidgetMapper with
 // manual submit). The fields show the row as it was when the dialog was
 // made and follow every change the code makes to the row (the city found by
 // its code); what the user types is written into the row when the dialog

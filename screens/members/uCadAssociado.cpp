@@ -308,8 +308,8 @@ void TfrmCadAssociado::placeInFrame()
     auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (!frame)
         return;
-    frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint);
     frame->resize(frame->size() - size() + designSize);
     if (const QWidget *area = frame->parentWidget())
         frame->move(std::max(0, (area->width() - frame->width()) / 2),

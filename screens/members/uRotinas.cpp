@@ -45,7 +45,7 @@ int checkDigit(const QString &digits, const int *weights, int count)
 // The check of a cleaned document: `base` characters followed by its two
 // check digits. The second digit's weights run over the base and the first
 // check digit.
-template <std::size_t Base>
+template<std::size_t Base>
 bool validaDocumento(const QString &t, const std::array<int, Base> &firstWeights,
                      const std::array<int, Base + 1> &secondWeights)
 {
@@ -115,17 +115,37 @@ QString MascaraQt(const QString &mascara)
             continue;
         }
         switch (c.unicode()) {
-        case u'0': pattern += u'9'; break; // digit required
-        case u'9': pattern += u'0'; break; // digit permitted
-        case u'#': pattern += u'#'; break; // digit or sign permitted
-        case u'L': pattern += u'A'; break; // letter required
-        case u'l': pattern += u'a'; break; // letter permitted
-        case u'A': pattern += u'N'; break; // letter or digit required
-        case u'a': pattern += u'n'; break; // letter or digit permitted
-        case u'C': pattern += u'X'; break; // any character required
-        case u'c': pattern += u'x'; break; // any character permitted
+        case u'0':
+            pattern += u'9';
+            break; // digit required
+        case u'9':
+            pattern += u'0';
+            break; // digit permitted
+        case u'#':
+            pattern += u'#';
+            break; // digit or sign permitted
+        case u'L':
+            pattern += u'A';
+            break; // letter required
+        case u'l':
+            pattern += u'a';
+            break; // letter permitted
+        case u'A':
+            pattern += u'N';
+            break; // letter or digit required
+        case u'a':
+            pattern += u'n';
+            break; // letter or digit permitted
+        case u'C':
+            pattern += u'X';
+            break; // any character required
+        case u'c':
+            pattern += u'x';
+            break; // any character permitted
         case u'>':
-        case u'<': pattern += c; break;    // upper / lower case from here
+        case u'<':
+            pattern += c;
+            break; // upper / lower case from here
         default:
             if (qtSpecial.contains(c))
                 pattern += u'\\';

@@ -57,8 +57,8 @@ TestDatabase::TestDatabase(Content content) : m_server(onServer())
     if (!runFile(sourceFile(QStringLiteral("data/schema.sql"))))
         return;
     if (content >= WithReference) {
-        if (!runFile(sourceFile(QStringLiteral("data/reference.sql"))) ||
-            !runFile(sourceFile(QStringLiteral("data/cidades.sql"))))
+        if (!runFile(sourceFile(QStringLiteral("data/reference.sql")))
+            || !runFile(sourceFile(QStringLiteral("data/cidades.sql"))))
             return;
     }
     if (content >= WithDemo && !runFile(sourceFile(QStringLiteral("data/demo.sql"))))
@@ -71,8 +71,8 @@ TestDatabase::TestDatabase(Content content) : m_server(onServer())
 void TestDatabase::createEmbedded()
 {
     m_path = m_dir.filePath(QStringLiteral("test.fdb"));
-    const QString create = QStringLiteral("create database %1 user 'SYSDBA' default character set UTF8;\n")
-                               .arg(quotedSql(m_path));
+    const QString create
+        = QStringLiteral("create database %1 user 'SYSDBA' default character set UTF8;\n").arg(quotedSql(m_path));
     isql({QStringLiteral("-q")}, create.toUtf8());
 }
 
@@ -190,8 +190,8 @@ bool TestDatabase::isql(const QStringList &arguments, const QByteArray &input)
     }
     const QString output = QString::fromUtf8(process.readAll());
     // isql reports script errors on its output, not always by its exit code.
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 ||
-        output.contains(QStringLiteral("Statement failed")) || output.contains(QStringLiteral("SQLSTATE"))) {
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0
+        || output.contains(QStringLiteral("Statement failed")) || output.contains(QStringLiteral("SQLSTATE"))) {
         m_error = QStringLiteral("isql-fb %1 failed:\n%2").arg(arguments.join(u' '), output);
         return false;
     }

@@ -62,5 +62,5 @@ private:
     QString m_path;
     QString m_error;
     QString m_ownerPassword; // SYSDBA's, on the server
-    QString m_userPassword;  // the program user's, on the server
+    QString m_userPassword; // the program user's, on the server
 };

@@ -4,7 +4,6 @@
 #include "FbError.h"
 #include "MessageDialog.h"
 
-
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
 }
@@ -33,7 +32,6 @@ void Application::report(std::exception_ptr error)
     } catch (const std::exception &e) {
         MessageDialog::show(QString::fromUtf8(e.what()), MessageDialog::Kind::Error, QMessageBox::Ok, title());
     } catch (...) {
-        MessageDialog::show(QStringLiteral("Erro desconhecido."), MessageDialog::Kind::Error, QMessageBox::Ok,
-                            title());
+        MessageDialog::show(QStringLiteral("Erro desconhecido."), MessageDialog::Kind::Error, QMessageBox::Ok, title());
     }
 }

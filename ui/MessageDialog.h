@@ -27,17 +27,12 @@ public:
     // the toolkit's details button showing them.
     static QMessageBox::StandardButton show(const QString &text, Kind kind,
                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                            const QString &title = QString(),
-                                            const QString &details = QString());
+                                            const QString &title = QString(), const QString &details = QString());
 
-    static QMessageBox::StandardButton information(const QString &text)
-    {
-        return show(text, Kind::Information);
-    }
+    static QMessageBox::StandardButton information(const QString &text) { return show(text, Kind::Information); }
     static QMessageBox::StandardButton error(const QString &text) { return show(text, Kind::Error); }
-    static QMessageBox::StandardButton warning(const QString &text,
-                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok
-                                                                                      | QMessageBox::Cancel)
+    static QMessageBox::StandardButton warning(const QString &text, QMessageBox::StandardButtons buttons
+                                                                    = QMessageBox::Ok | QMessageBox::Cancel)
     {
         return show(text, Kind::Warning, buttons);
     }
@@ -45,6 +40,6 @@ public:
     // The box show() runs, not yet shown (for tests and special callers).
     static std::unique_ptr<QMessageBox> build(const QString &text, Kind kind,
                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                              const QString &title = QString(),
-                                              const QString &details = QString(), QWidget *parent = nullptr);
+                                              const QString &title = QString(), const QString &details = QString(),
+                                              QWidget *parent = nullptr);
 };

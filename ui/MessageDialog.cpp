@@ -32,13 +32,11 @@ private:
 
 } // namespace
 
-std::unique_ptr<QMessageBox> MessageDialog::build(const QString &text, Kind kind,
-                                                  QMessageBox::StandardButtons buttons, const QString &title,
-                                                  const QString &details, QWidget *parent)
+std::unique_ptr<QMessageBox> MessageDialog::build(const QString &text, Kind kind, QMessageBox::StandardButtons buttons,
+                                                  const QString &title, const QString &details, QWidget *parent)
 {
-    auto box = std::make_unique<QMessageBox>(StandardTexts::icon(kind),
-                                             title.isEmpty() ? StandardTexts::title(kind) : title, text, buttons,
-                                             parent);
+    auto box = std::make_unique<QMessageBox>(
+        StandardTexts::icon(kind), title.isEmpty() ? StandardTexts::title(kind) : title, text, buttons, parent);
     for (QAbstractButton *button : box->buttons()) {
         const QString caption = StandardTexts::caption(box->standardButton(button));
         if (!caption.isEmpty())
@@ -49,9 +47,8 @@ std::unique_ptr<QMessageBox> MessageDialog::build(const QString &text, Kind kind
     return box;
 }
 
-QMessageBox::StandardButton MessageDialog::show(const QString &text, Kind kind,
-                                                QMessageBox::StandardButtons buttons, const QString &title,
-                                                const QString &details)
+QMessageBox::StandardButton MessageDialog::show(const QString &text, Kind kind, QMessageBox::StandardButtons buttons,
+                                                const QString &title, const QString &details)
 {
     ArrowWhileWaiting arrow;
     if (MessageDialogHook *hook = MessageDialogHook::current()) {

@@ -16,7 +16,7 @@
 //
 // `Table` is a MemTable (present/); a template so this library needs no
 // link to it.
-template <typename Table>
+template<typename Table>
 void linkGridCursor(QTableView *grid, Table *table)
 {
     const auto follow = [grid, table](int row) {

@@ -18,8 +18,7 @@ class StandardTextsTranslator : public QTranslator
 public:
     using QTranslator::QTranslator;
 
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
+    QString translate(const char *context, const char *sourceText, const char *disambiguation, int n) const override
     {
         Q_UNUSED(disambiguation)
         Q_UNUSED(n)
@@ -37,7 +36,7 @@ bool LanguageControl::isInstalled()
 {
     return QCoreApplication::instance()
            && QCoreApplication::instance()->findChild<QTranslator *>(QLatin1StringView(objectName),
-                                                                      Qt::FindDirectChildrenOnly);
+                                                                     Qt::FindDirectChildrenOnly);
 }
 
 void LanguageControl::install()
