@@ -63,7 +63,11 @@ QString TDM::textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto)
         sql += u"where (c.cid_a_cod = "_s + SqlText::quoted(Trim(Texto)) + u") "_s;
         break;
     case tpCidade:
-        sql += u"where (c.cid_a_dsc like "_s + SqlText::containing(Trim(Texto)) + u") "_s;
+        // By name, the city called exactly what was typed first: "LIMEIRA"
+        // offers Limeira before Limeira do Oeste.
+        sql += u"where (c.cid_a_dsc like "_s + SqlText::containing(Trim(Texto)) + u") "_s
+               + u"order by iif(c.cid_a_dsc = "_s + SqlText::quoted(Trim(Texto))
+               + u", 0, 1), c.cid_a_dsc, c.cid_a_uf"_s;
         break;
     }
     return sql;

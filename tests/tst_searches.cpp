@@ -32,6 +32,10 @@ private slots:
     void pesqAssociado();
     void pesqAssociadoFillsRows();
     void pesqAssociadoStaysInItsAssociation();
+    void pesqAssociadoInPortugueseOrder_data();
+    void pesqAssociadoInPortugueseOrder();
+    void nameMatchIgnoresCaseAndAccents_data();
+    void nameMatchIgnoresCaseAndAccents();
     void pesqCidade_data();
     void pesqCidade();
     void pesqCidadeByName();
@@ -83,6 +87,24 @@ insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, PAR_A_LGR
   values (102, 'C', '33344455566', 'CLIENTE DE OUTRO', 'RUA C', '3', 'JARDIM', 20);
 insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, PAR_A_LGR, PAR_A_NUM, PAR_A_BRR, ACD_I_COD)
   values (103, 'C', '44455566677', 'SEM DONO SOUZA', 'RUA D', '4', 'CENTRO', null);
+insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (5, '45997418000153', 'NOMES', 'S');
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (501, 'ZÉLIA', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (502, 'JOSÉ', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (503, 'ÓSCAR', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (504, 'JOÃO', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (505, 'ÉDER', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (506, 'Álvaro', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (507, 'ANA', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (508, 'alberto', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (509, 'EDSON', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (510, 'ÂNGELA', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (511, 'PAULO', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (512, 'BRUNO', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (513, 'CÉSAR', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (514, 'CAIO', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (515, 'ÇAPÉ', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (516, 'ISABEL', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (517, 'Íris', 5);
 )"_s,
                                               DataModules::DataAccess, TestDatabase::WithReference);
     QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
@@ -216,8 +238,10 @@ void tst_Searches::pesqAssociado_data()
 
     QTest::newRow("nome") << int(tpNome) << u"SILVA"_s << Keys{10, 11};
     QTest::newRow("nome trimmed") << int(tpNome) << u"  SOUZA\t"_s << Keys{12};
-    // LIKE on the stored text: the case of what is typed is kept.
-    QTest::newRow("nome lower case") << int(tpNome) << u"silva"_s << Keys{};
+    // LIKE on the stored name, whose collation ignores case and accents.
+    QTest::newRow("nome lower case") << int(tpNome) << u"silva"_s << Keys{10, 11};
+    // Other columns compare as stored.
+    QTest::newRow("bairro lower case") << int(tpBairro) << u"centro"_s << Keys{};
     QTest::newRow("documento") << int(tpDocumento) << u"5299"_s << Keys{12};
     QTest::newRow("endereco with quote") << int(tpEndereco) << u"D'OESTE"_s << Keys{10};
     // Blank text: every row whose column is not NULL.
@@ -266,6 +290,63 @@ void tst_Searches::pesqAssociadoStaysInItsAssociation()
     QCOMPARE(keysOf(*DM->PesqAssociado(tpEndereco, u"D'OESTE"_s)), Keys{20});
     AssociacaoAtual->setId(0);
     QCOMPARE(keysOf(*DM->PesqAssociado(tpNome, u"%"_s)), Keys{});
+}
+
+void tst_Searches::pesqAssociadoInPortugueseOrder_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("JOÃO before JOSÉ") << u"JOÃO"_s << u"JOSÉ"_s;
+    QTest::newRow("Álvaro among the A's") << u"Álvaro"_s << u"ANA"_s;
+    QTest::newRow("Álvaro before BRUNO") << u"Álvaro"_s << u"BRUNO"_s;
+    QTest::newRow("case ignored") << u"alberto"_s << u"Álvaro"_s;
+    QTest::newRow("small letters before B") << u"alberto"_s << u"BRUNO"_s;
+    QTest::newRow("Â among the A's") << u"ANA"_s << u"ÂNGELA"_s;
+    QTest::newRow("É among the E's") << u"ÉDER"_s << u"EDSON"_s;
+    QTest::newRow("Ó before P") << u"ÓSCAR"_s << u"PAULO"_s;
+    QTest::newRow("Ç among the C's") << u"CAIO"_s << u"ÇAPÉ"_s;
+    QTest::newRow("Ç before CÉSAR") << u"ÇAPÉ"_s << u"CÉSAR"_s;
+    QTest::newRow("Í among the I's") << u"Íris"_s << u"ISABEL"_s;
+    QTest::newRow("ZÉLIA last") << u"PAULO"_s << u"ZÉLIA"_s;
+}
+
+// The member list in the order a Brazilian reads names: accents and case do
+// not push a name after Z.
+void tst_Searches::pesqAssociadoInPortugueseOrder()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+
+    AssociacaoAtual->setId(5);
+    const auto found = DM->PesqAssociado(tpNome, QString());
+    QStringList names;
+    for (const auto &row : found->Lista())
+        names << row->nome();
+    QCOMPARE(names.size(), 17);
+    QVERIFY2(names.indexOf(before) >= 0 && names.indexOf(before) < names.indexOf(after),
+             qPrintable(names.join(u", ")));
+}
+
+void tst_Searches::nameMatchIgnoresCaseAndAccents_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<Keys>("keys"); // in name order
+
+    QTest::newRow("without accents") << u"JOAO"_s << Keys{504};
+    QTest::newRow("small letters") << u"alvaro"_s << Keys{506};
+    QTest::newRow("accent typed, none stored") << u"ÁNA"_s << Keys{507};
+    QTest::newRow("cedilla as c") << u"CAPE"_s << Keys{515};
+    QTest::newRow("part of two names") << u"JO"_s << Keys{504, 502};
+}
+
+void tst_Searches::nameMatchIgnoresCaseAndAccents()
+{
+    QFETCH(QString, texto);
+    QFETCH(Keys, keys);
+
+    AssociacaoAtual->setId(5);
+    QCOMPARE(keysOf(*DM->PesqAssociado(tpNome, texto)), keys);
 }
 
 void tst_Searches::pesqCidade_data()

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 TfrmPesqCidade::TfrmPesqCidade(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmPesqCidade>())
 {
@@ -43,11 +44,19 @@ TfrmPesqCidade::TfrmPesqCidade(QWidget *parent) : QDialog(parent), ui(std::make_
     ui->grdPes->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->grdPes->verticalHeader()->hide();
     ui->grdPes->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
-    // Each column as wide as its values may be, at least as its title.
+    // Each column as wide as its values may be, at least as its title: the
+    // code and the name measured in digits, the state in its widest capital
+    // (M and W are far wider than a digit), plus the cell's text margins.
     const QFontMetrics metrics(font());
+    int widestCapital = 0;
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter)
+        widestCapital = std::max(widestCapital, metrics.horizontalAdvance(QChar(letter)));
+    const int margins = 2 * (ui->grdPes->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ui->grdPes) + 1);
+    const int ufColumn = table->fieldIndex(u"CID_A_UF");
     for (int column = 0; column < 3; ++column) {
-        const int values = table->column(column).size * metrics.horizontalAdvance(QLatin1Char('0'));
-        ui->grdPes->setColumnWidth(column, std::max(values, metrics.horizontalAdvance(titles[column])) + 8);
+        const int character = column == ufColumn ? widestCapital : metrics.horizontalAdvance(QLatin1Char('0'));
+        const int values = table->column(column).size * character;
+        ui->grdPes->setColumnWidth(column, std::max(values, metrics.horizontalAdvance(titles[column])) + margins + 2);
     }
     linkGridCursor(ui->grdPes, table);
 
