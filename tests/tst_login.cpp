@@ -4,6 +4,8 @@
 
 #include "Application.h"
 #include "DataModules.h"
+#include "FbConnection.h"
+#include "FbStatement.h"
 #include "InputConventions.h"
 #include "LanguageControl.h"
 #include "MessageDialogHook.h"
@@ -547,8 +549,27 @@ void tst_Login::databaseErrorReachesTheCatchPointAndClosesTheUserFields()
     open();
     enterCnpj(ativa);
     QVERIFY(field("edtUsuario")->isEnabled());
-    // Longer than the column: the database refuses the value.
-    enterCnpj(QString(ativa + ativa));
+    // The administrator ends the program's attachment, and the program can't
+    // read the association when it attaches again: on the embedded engine
+    // the database file is away, on the server the right to read is.
+    const QString path = m_modules->database().path();
+    const QString away = path + QStringLiteral(".fora");
+    {
+        FbConnection owner(m_modules->database().ownerSettings());
+        if (TestDatabase::onServer())
+            FbStatement(owner, QStringLiteral("revoke select on ASSOCIACAO from user ULMORA")).execute();
+        FbStatement(owner, QStringLiteral("delete from mon$attachments where mon$attachment_id <> current_connection"))
+            .execute();
+    }
+    if (!TestDatabase::onServer())
+        QVERIFY(QFile::rename(path, away));
+    enterCnpj(ativa);
+    if (TestDatabase::onServer()) {
+        FbConnection owner(m_modules->database().ownerSettings());
+        FbStatement(owner, QStringLiteral("grant select on ASSOCIACAO to user ULMORA")).execute();
+    } else {
+        QVERIFY(QFile::rename(away, path));
+    }
     QCOMPARE(m_messages->shown.size(), 1);
     QCOMPARE(m_messages->shown.at(0).kind, MessageDialog::Kind::Error);
     QCOMPARE(m_messages->shown.at(0).title, QStringLiteral("Erro"));
@@ -558,7 +579,7 @@ void tst_Login::databaseErrorReachesTheCatchPointAndClosesTheUserFields()
     QVERIFY(!field("edtUsuario")->isEnabled());
     QVERIFY(!button("btnOK")->isEnabled());
 
-    // The dialog goes on working.
+    // The dialog goes on working: the next read attaches again.
     enterCnpj(ativa);
     QVERIFY(field("edtUsuario")->isEnabled());
 }

@@ -10,6 +10,7 @@
 #include "uPesqCidade.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -75,6 +76,9 @@ private:
 
 void tst_PesqCidade::initTestCase()
 {
+    // The dialog is laid out for Tahoma, which the program registers at
+    // start-up from Debian's fonts-wine.
+    QVERIFY(QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0);
     m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
     QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     m_messages = std::make_unique<MessageRecorder>();

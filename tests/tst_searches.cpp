@@ -162,16 +162,19 @@ void tst_Searches::textoPesqCidade_data()
     QTest::newRow("example: ibge")
         << int(tpIbge) << u"3550308"_s
         << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_cod = '3550308') "_s;
+    // By name, the city called exactly so first.
     QTest::newRow("example: cidade")
         << int(tpCidade) << u"SANTA BARBARA D'OESTE"_s
         << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_dsc like "
-           u"'%SANTA BARBARA D''OESTE%') "_s;
+           u"'%SANTA BARBARA D''OESTE%') order by iif(c.cid_a_dsc = 'SANTA BARBARA D''OESTE', 0, 1), c.cid_a_dsc, "
+           u"c.cid_a_uf"_s;
     QTest::newRow("ibge trimmed, quote doubled")
         << int(tpIbge) << u" 35'5 "_s
         << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_cod = '35''5') "_s;
     QTest::newRow("cidade empty")
         << int(tpCidade) << QString()
-        << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_dsc like '%%') "_s;
+        << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_dsc like '%%') "
+           u"order by iif(c.cid_a_dsc = '', 0, 1), c.cid_a_dsc, c.cid_a_uf"_s;
 }
 
 void tst_Searches::textoPesqCidade()
