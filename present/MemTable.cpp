@@ -321,6 +321,10 @@ void MemTable::cancel()
             emit dataChanged(index(m_current, 0), index(m_current, fieldCount() - 1));
     } else {
         const int row = m_current;
+        // Views move their current index away from a row that goes, which
+        // moves the cursor: that must meet a completed row, not this one
+        // again.
+        m_state = State::Browse;
         removeRowAt(row);
         int restore = std::min(m_restoreRow, int(m_rows.size()) - 1);
         if (restore < 0 && !m_rows.empty())

@@ -639,7 +639,8 @@ void tst_CadAssociado::untouchedNewContactIsNotWritten()
 
     const auto contacts = [] {
         QStringList list;
-        for (const auto &fone : DM->LeAssociadoID(10)->fones())
+        const std::unique_ptr<TAssociado> associado = DM->LeAssociadoID(10);
+        for (const auto &fone : associado->fones())
             list << QString::number(fone->id()) + u' ' + fone->nome() + u' ' + fone->ddd() + u' ' + fone->fone();
         return list;
     };
