@@ -9,8 +9,8 @@
 #include "TUsuarios.h"
 #include "Trim.h"
 #include "UpperCaseValidator.h"
-#include "uRotinas.h"
 #include "uDM.h"
+#include "uRotinas.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -56,11 +56,13 @@ void tst_ConnectionSettings::valuesAsWritten_data()
     QTest::newRow("blanks at both ends") << QStringLiteral("Password=\"  pad \t\"") << QStringLiteral("  pad \t");
     QTest::newRow("percent and at") << QStringLiteral("Password=@Variant(%41)") << QStringLiteral("@Variant(%41)");
     QTest::newRow("accents") << QStringLiteral("Password=\"senhação;1\"") << QStringLiteral("senhação;1");
-    QTest::newRow("comment after a value") << QStringLiteral("Password=segredo   ; the program's password")
-                                           << QStringLiteral("segredo");
-    QTest::newRow("comment after quotes") << QStringLiteral("Password=\"a ; b\"  ; comment")
-                                          << QStringLiteral("a ; b");
+    QTest::newRow("comment after a value")
+        << QStringLiteral("Password=segredo   ; the program's password") << QStringLiteral("segredo");
+    QTest::newRow("comment after quotes") << QStringLiteral("Password=\"a ; b\"  ; comment") << QStringLiteral("a ; b");
     QTest::newRow("blanks around =") << QStringLiteral("Password = segredo ") << QStringLiteral("segredo");
+    QTest::newRow("the README's example")
+        << QStringLiteral("Password=\"  a;b, c\\d \"quoted\" \"     ; blanks at both ends and quotes inside")
+        << QStringLiteral("  a;b, c\\d \"quoted\" ");
     QTest::newRow("empty") << QStringLiteral("Password=") << QString();
     QTest::newRow("empty quoted") << QStringLiteral("Password=\"\"") << QString();
 }
@@ -96,8 +98,8 @@ void tst_ConnectionSettings::port()
     QFETCH(QString, value);
     QFETCH(int, port);
 
-    const QString file = write(QStringLiteral("[Ulmora]\nDatabase=/srv/u.fdb\nServer=office\nPort=") + value
-                               + QStringLiteral("\n"));
+    const QString file
+        = write(QStringLiteral("[Ulmora]\nDatabase=/srv/u.fdb\nServer=office\nPort=") + value + QStringLiteral("\n"));
     const ConnectionSettings settings = ConnectionSettings::load(file, QStringLiteral("Ulmora"));
     QCOMPARE(settings.port, port);
     QCOMPARE(settings.attachString(),
@@ -120,8 +122,8 @@ void tst_ConnectionSettings::badPort()
 {
     QFETCH(QString, value);
 
-    const QString file =
-        write(QStringLiteral("[Ulmora]\nDatabase=/srv/u.fdb\nServer=office\nPort=") + value + QStringLiteral("\n"));
+    const QString file
+        = write(QStringLiteral("[Ulmora]\nDatabase=/srv/u.fdb\nServer=office\nPort=") + value + QStringLiteral("\n"));
     try {
         ConnectionSettings::load(file, QStringLiteral("Ulmora"));
         QFAIL("a bad port was accepted");
@@ -186,8 +188,8 @@ void tst_ConnectionSettings::missingFileOrDefinition()
         }
     }
     // Sections and keys ignore case.
-    const ConnectionSettings settings =
-        ConnectionSettings::load(write(QStringLiteral("[ULMORA]\ndatabase=/srv/u.fdb\npassword=x\n")), QStringLiteral("Ulmora"));
+    const ConnectionSettings settings = ConnectionSettings::load(
+        write(QStringLiteral("[ULMORA]\ndatabase=/srv/u.fdb\npassword=x\n")), QStringLiteral("Ulmora"));
     QCOMPARE(settings.database, QStringLiteral("/srv/u.fdb"));
     QCOMPARE(settings.password, QStringLiteral("x"));
 }

@@ -335,9 +335,9 @@ void tst_Login::flows_data()
         << true << 13 << true << ativa;
     // Blanks alone are no user name or password, also for a user stored
     // with blanks or with nothing.
-    QTest::newRow("blanks-only user")
-        << steps({cnpj(ativa), usuario(QStringLiteral("   ")), senha(QStringLiteral("X")), entrar})
-        << QStringList{msgUsuario} << false << 0 << true << noIni;
+    QTest::newRow("blanks-only user") << steps(
+        {cnpj(ativa), usuario(QStringLiteral("   ")), senha(QStringLiteral("X")), entrar})
+                                      << QStringList{msgUsuario} << false << 0 << true << noIni;
     QTest::newRow("blanks-only password")
         << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("  ")), entrar})
         << QStringList{msgSenha} << false << 0 << true << noIni;

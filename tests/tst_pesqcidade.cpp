@@ -10,13 +10,13 @@
 #include "uPesqCidade.h"
 
 #include <QAction>
-#include <QFontDatabase>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 

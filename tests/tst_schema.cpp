@@ -469,11 +469,11 @@ void tst_schema::programUserCannotMoveAGenerator()
     if (!TestDatabase::onServer())
         QSKIP("the embedded engine connects as SYSDBA, who holds every right");
     const qint32 before = generator(u"GEN_ASSOCIADO_ID"_s);
-    for (const QString &sql : {u"select gen_id(GEN_ASSOCIADO_ID, -1000) from rdb$database"_s,
-                               u"select gen_id(GEN_ASSOCIADO_ID, 0) from rdb$database"_s,
-                               u"select next value for GEN_ASSOCIADO_ID from rdb$database"_s,
-                               u"alter sequence GEN_ASSOCIADO_ID restart with 0"_s,
-                               u"set generator GEN_ASSOCIADO_ID to 0"_s}) {
+    for (const QString &sql :
+         {u"select gen_id(GEN_ASSOCIADO_ID, -1000) from rdb$database"_s,
+          u"select gen_id(GEN_ASSOCIADO_ID, 0) from rdb$database"_s,
+          u"select next value for GEN_ASSOCIADO_ID from rdb$database"_s,
+          u"alter sequence GEN_ASSOCIADO_ID restart with 0"_s, u"set generator GEN_ASSOCIADO_ID to 0"_s}) {
         try {
             FbStatement statement(*m_connection, sql);
             if (sql.startsWith(u"select"))

@@ -327,8 +327,7 @@ void tst_Searches::pesqAssociadoInPortugueseOrder()
     for (const auto &row : found->Lista())
         names << row->nome();
     QCOMPARE(names.size(), 17);
-    QVERIFY2(names.indexOf(before) >= 0 && names.indexOf(before) < names.indexOf(after),
-             qPrintable(names.join(u", ")));
+    QVERIFY2(names.indexOf(before) >= 0 && names.indexOf(before) < names.indexOf(after), qPrintable(names.join(u", ")));
 }
 
 void tst_Searches::nameMatchIgnoresCaseAndAccents_data()

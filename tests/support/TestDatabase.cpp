@@ -208,8 +208,8 @@ QString TestDatabase::writeDefinitions() const
         qFatal("cannot write %s", qPrintable(file));
     const QString text = QStringLiteral("[Ulmora]\nDatabase=\"%1\"\nServer=%2\nPort=%3\nUser_Name=%4\n"
                                         "Password=\"%5\"\nCharacterSet=%6\n")
-                             .arg(s.database, s.server, s.port > 0 ? QString::number(s.port) : QString(),
-                                  s.userName, s.password, s.characterSet);
+                             .arg(s.database, s.server, s.port > 0 ? QString::number(s.port) : QString(), s.userName,
+                                  s.password, s.characterSet);
     out.write(text.toUtf8());
     return file;
 }
