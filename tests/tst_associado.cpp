@@ -4,6 +4,7 @@
 // deletion marks, the case of what is typed, and the keyboard.
 
 #include "Application.h"
+#include "Controls.h"
 #include "DataModules.h"
 #include "FieldMapper.h"
 #include "ForegroundDelegate.h"
@@ -98,10 +99,7 @@ private:
     template<typename T = QLineEdit>
     T *control(const char *name) const
     {
-        T *widget = m_editor->findChild<T *>(QLatin1StringView(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        return child<T>(m_editor.get(), name);
     }
     QWidget *focused() const { return QApplication::focusWidget(); }
     MemTable *membro() const { return DMds->cdsCadAssociado; }
@@ -138,28 +136,15 @@ void tst_Associado::openToEdit(qint32 id)
 {
     const std::unique_ptr<TAssociado> associado = DM->LeAssociadoID(id);
     QCOMPARE(associado->id(), id);
-    DMds->PopulacdsCadAssociado(*associado);
-    DMds->PopulacdsCadFoneAcd(*associado);
     m_editor = std::make_unique<TfrmAssociado>();
-    m_editor->EditaMascara();
-    m_editor->grpUsu()->setVisible(false);
+    m_editor->PreparaEdicao(*associado);
     show();
 }
 
 void tst_Associado::openNew(const QString &documento)
 {
-    membro()->empty();
-    membro()->append();
-    membro()->setInteger(u"ACD_I_COD", 0);
-    membro()->setText(u"ACD_A_CNPJ", documento);
-    membro()->setInteger(u"ASS_I_COD", 1);
-    membro()->setText(u"ACD_A_ABL", QStringLiteral("S"));
-    membro()->post();
-    fones()->empty();
     m_editor = std::make_unique<TfrmAssociado>();
-    m_editor->EditaMascara();
-    m_editor->dbedtACD_A_CNPJ()->setEnabled(false);
-    m_editor->grpUsu()->setVisible(true);
+    m_editor->PreparaNovo(documento);
     show();
 }
 

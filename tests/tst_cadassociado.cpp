@@ -8,6 +8,7 @@
 // own.
 
 #include "Application.h"
+#include "Controls.h"
 #include "DataModules.h"
 #include "ForegroundDelegate.h"
 #include "KeyTyping.h"
@@ -66,15 +67,6 @@ struct DelegateProbe : ForegroundDelegate
 {
     using ForegroundDelegate::initStyleOption;
 };
-
-template<typename T = QLineEdit>
-T *child(QWidget *window, const char *name)
-{
-    T *widget = window->findChild<T *>(QLatin1StringView(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
 
 void typeInto(QWidget *window, const char *name, const QString &text)
 {
@@ -571,10 +563,10 @@ void tst_CadAssociado::editChangesMemberAndContacts()
     ModalAnswer edita([&](QDialog *dialog) {
         auto *editor = static_cast<TfrmAssociado *>(dialog);
         caption = editor->windowTitle();
-        loginHidden = !editor->grpUsu()->isVisibleTo(editor);
-        documentEnabled = editor->dbedtACD_A_CNPJ()->isEnabled();
-        pct01 = editor->chkPct01()->isChecked();
-        pct02 = editor->chkPct02()->isChecked();
+        loginHidden = !child<QGroupBox>(editor, "grpUsu")->isVisibleTo(editor);
+        documentEnabled = child(editor, "dbedtACD_A_CNPJ")->isEnabled();
+        pct01 = child<QCheckBox>(editor, "chkPct01")->isChecked();
+        pct02 = child<QCheckBox>(editor, "chkPct02")->isChecked();
 
         typeInto(editor, "dbedtACD_A_NOM", QStringLiteral("josé da silva jr"));
         // The first contact marked, the second's number changed, a third added.
@@ -590,8 +582,8 @@ void tst_CadAssociado::editChangesMemberAndContacts()
         qobject_cast<QLineEdit *>(cell)->selectAll();
         typeText(cell, QStringLiteral("39990000"));
         addContact(editor, QStringLiteral("NOVO"), QStringLiteral("21"), QStringLiteral("22223333"));
-        editor->chkPct01()->setChecked(false);
-        editor->chkPct02()->setChecked(true);
+        child<QCheckBox>(editor, "chkPct01")->setChecked(false);
+        child<QCheckBox>(editor, "chkPct02")->setChecked(true);
         child(editor, "dbedtACD_A_NOM")->setFocus();
         QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
     });
@@ -668,11 +660,11 @@ void tst_CadAssociado::newMemberEndToEnd()
          [&](QDialog *dialog) {
              auto *editor = static_cast<TfrmAssociado *>(dialog);
              caption = editor->windowTitle();
-             documentEnabled = editor->dbedtACD_A_CNPJ()->isEnabled();
-             shownDocument = editor->dbedtACD_A_CNPJ()->displayText();
-             loginShown = editor->grpUsu()->isVisibleTo(editor);
-             pct01 = editor->chkPct01()->isChecked();
-             pct02 = editor->chkPct02()->isChecked();
+             documentEnabled = child(editor, "dbedtACD_A_CNPJ")->isEnabled();
+             shownDocument = child(editor, "dbedtACD_A_CNPJ")->displayText();
+             loginShown = child<QGroupBox>(editor, "grpUsu")->isVisibleTo(editor);
+             pct01 = child<QCheckBox>(editor, "chkPct01")->isChecked();
+             pct02 = child<QCheckBox>(editor, "chkPct02")->isChecked();
 
              typeInto(editor, "dbedtACD_A_NOM", QStringLiteral("Loja Nova"));
              typeInto(editor, "dbedtACD_A_LGR", QStringLiteral("rua a"));
@@ -695,7 +687,7 @@ void tst_CadAssociado::newMemberEndToEnd()
              typeInto(editor, "edtNomeUsu", QStringLiteral("dono da loja"));
              typeInto(editor, "edtUsuario", QStringLiteral("dono"));
              if (uncheckSecondPackage)
-                 editor->chkPct02()->setChecked(false);
+                 child<QCheckBox>(editor, "chkPct02")->setChecked(false);
              child(editor, "dbedtACD_A_NOM")->setFocus();
              QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
          }});
