@@ -3,9 +3,10 @@
 // member, edit) driven through the real prompt and editor, checked in the
 // database afterwards.
 //
-// The test functions share one database: the searches run before the
-// functions that write, and each writing function works on members of its
-// own.
+// Each test function (each row of a data table) starts on a database that
+// holds the fixture and nothing else, so they may run in any order or alone:
+// a function that writes (or may) says so first, and the next one gets a
+// fresh database; the others share one.
 
 #include "Application.h"
 #include "Controls.h"
@@ -122,6 +123,9 @@ private slots:
     void newMemberEndToEnd();
 
 private:
+    void openWindow();
+    // Called first by a function that writes to the database (or may).
+    void writesToTheDatabase() { m_written = true; }
     void search(int type, const QString &text);
     QStringList names() const;
     void press(Qt::Key key);
@@ -133,14 +137,12 @@ private:
     std::unique_ptr<WidgetFeedback> m_feedback;
     std::unique_ptr<MessageDialogHook> m_messages;
     std::unique_ptr<TfrmCadAssociado> m_window;
+    bool m_written = false;
 };
 
 void tst_CadAssociado::initTestCase()
 {
     LanguageControl::install();
-    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
-    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
-    QVERIFY(DM->LeAssociacao(QStringLiteral("11222333000181")));
     UsuarioLogado.id = 7;
     UsuarioLogado.nome = QStringLiteral("MARIA OPERADORA");
     // The data layer's own messages reach the hook too.
@@ -156,6 +158,18 @@ void tst_CadAssociado::cleanupTestCase()
 }
 
 void tst_CadAssociado::init()
+{
+    if (!m_modules || m_written) {
+        m_modules.reset();
+        m_written = false;
+        m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
+        QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
+        QVERIFY(DM->LeAssociacao(QStringLiteral("11222333000181")));
+    }
+    openWindow();
+}
+
+void tst_CadAssociado::openWindow()
 {
     m_window = std::make_unique<TfrmCadAssociado>();
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -448,7 +462,7 @@ void tst_CadAssociado::rowsKeptForTheNextWindow()
 {
     search(0, QStringLiteral("PARCEIRA"));
     m_window.reset();
-    init();
+    openWindow();
     // Nothing searched at opening: the last search's rows.
     QCOMPARE(names(), QStringList{QStringLiteral("PARCEIRA LTDA")});
     QVERIFY(action("actEdita")->isEnabled());
@@ -468,6 +482,7 @@ void tst_CadAssociado::deleteAnswered()
 {
     QFETCH(int, answer);
     QFETCH(bool, deleted);
+    writesToTheDatabase();
 
     search(0, QStringLiteral("ANA"));
     QCOMPARE(names(), QStringList{QStringLiteral("ANA PAULA")});
@@ -484,6 +499,7 @@ void tst_CadAssociado::deleteAnswered()
 
 void tst_CadAssociado::deleteRefusedByTheDatabase()
 {
+    writesToTheDatabase();
     search(0, QStringLiteral("PARCEIRA"));
     QSignalSpy searches(DMds->cdsPesqAssociado, &QAbstractItemModel::modelReset);
     QTest::mouseClick(child<QPushButton>(m_window.get(), "btnExclui"), Qt::LeftButton);
@@ -517,6 +533,7 @@ void tst_CadAssociado::duplicateDocumentRefused()
 
 void tst_CadAssociado::cancelledEditorsWriteNothing()
 {
+    writesToTheDatabase();
     search(0, QString());
     const QStringList before = names();
     QSignalSpy searches(DMds->cdsPesqAssociado, &QAbstractItemModel::modelReset);
@@ -557,6 +574,7 @@ void tst_CadAssociado::cancelledEditorsWriteNothing()
 
 void tst_CadAssociado::editChangesMemberAndContacts()
 {
+    writesToTheDatabase();
     search(0, QStringLiteral("JOSÉ"));
     QString caption;
     bool loginHidden = false, documentEnabled = false, pct01 = false, pct02 = true;
@@ -613,6 +631,7 @@ void tst_CadAssociado::editChangesMemberAndContacts()
 
 void tst_CadAssociado::editOfAMemberDeletedMeanwhile()
 {
+    writesToTheDatabase();
     search(0, QStringLiteral("COMÉRCIO"));
     // Gone from the database (another seat) while still listed here.
     QVERIFY(DM->ExcluirAssociado(11));
@@ -646,6 +665,7 @@ void tst_CadAssociado::newMemberEndToEnd()
     QFETCH(QString, documento);
     QFETCH(QString, shown);
     QFETCH(bool, uncheckSecondPackage);
+    writesToTheDatabase();
 
     search(0, QString());
     const int before = names().size();
