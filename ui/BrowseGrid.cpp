@@ -16,8 +16,7 @@ void setupBrowseGrid(QTableView *grid, MemTable *table, const QList<BrowseColumn
     grid->setTabKeyNavigation(false);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    showPlainRows(grid);
 
     for (int column = 0; column < table->fieldCount(); ++column)
         grid->setColumnHidden(column, true);
@@ -33,6 +32,12 @@ void setupBrowseGrid(QTableView *grid, MemTable *table, const QList<BrowseColumn
         header->moveSection(header->visualIndex(column), position);
     }
     linkGridCursor(grid, table);
+}
+
+void showPlainRows(QTableView *grid)
+{
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
 }
 
 void greyInactiveRows(MemTable *table, QStringView flagColumn)

@@ -33,6 +33,11 @@ struct BrowseColumn
 // row and the table's cursor move together (linkGridCursor).
 void setupBrowseGrid(QTableView *grid, MemTable *table, const QList<BrowseColumn> &columns);
 
+// How every grid of the system shows its rows: no row numbers, each row as
+// high as the grid's font plus 6 pixels. Part of setupBrowseGrid; for an
+// editable grid (a contacts grid) on its own.
+void showPlainRows(QTableView *grid);
+
 // Rows whose `flagColumn` holds "N" are drawn in the inactive colour
 // (WindowConventions), in every column. The table outlives the windows that
 // show it; the rule holds nothing else.

@@ -2,6 +2,7 @@
 
 #include "ui_uAssociado.h"
 
+#include "BrowseGrid.h"
 #include "FieldMapper.h"
 #include "ForegroundDelegate.h"
 #include "GridCursor.h"
@@ -21,9 +22,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -186,8 +184,7 @@ void TfrmAssociado::setupContacts()
     grid->setColumnWidth(fones->fieldIndex(u"ACC_A_CON"), 85);
     grid->setColumnWidth(fones->fieldIndex(u"ACC_A_DDD"), 26);
     grid->setColumnWidth(fones->fieldIndex(u"ACC_A_FON"), 71);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
+    showPlainRows(grid);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     linkGridCursor(grid, fones);
 

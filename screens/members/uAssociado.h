@@ -21,8 +21,8 @@ class frmAssociado;
 //
 // Binding: the member fields, the active flag and the two package boxes are
 // bound to the current row of cdsCadAssociado through a FieldMapper (ui/; a
-// QDataWidgetMapper with manual submit). The fields show the row as it was when the dialog was
-// made and follow every change the code makes to the row (the city found by
+// QDataWidgetMapper with manual submit). The fields show the row as it was
+// prepared and follow every change the code makes to it (the city found by
 // its code); what the user types is written into the row when the dialog
 // closes with OK, and only then, so Cancel leaves the row untouched. The
 // contacts grid edits cdsCadFoneAcd in place, as any grid on a MemTable.
