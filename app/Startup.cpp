@@ -4,14 +4,13 @@
 #include "LanguageControl.h"
 #include "Session.h"
 #include "WidgetFeedback.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 #include "uDMds.h"
 #include "uLogin.h"
 #include "uPrincipal.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QFontDatabase>
 #include <QIcon>
 
 #include <memory>
@@ -36,23 +35,10 @@ Startup::Startup() : iniDirectory(QCoreApplication::applicationDirPath())
 {
 }
 
-void Startup::registerFonts()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    for (const QString &file :
-         {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"), QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf")}) {
-        if (QFileInfo::exists(file))
-            QFontDatabase::addApplicationFont(file);
-    }
-}
-
 int Startup::run()
 {
     LanguageControl::install();
-    registerFonts();
+    WindowConventions::registerFonts();
     // Every window of the program, the register windows inside the main one
     // included, carries the logo as its icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));

@@ -20,8 +20,4 @@ public:
     QString iniDirectory;
 
     int run();
-
-    // Tahoma (Debian's fonts-wine), which the windows are laid out for, when
-    // it is installed.
-    static void registerFonts();
 };

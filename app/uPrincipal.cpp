@@ -113,15 +113,11 @@ void TfrmPrincipal::openChild(QWidget *child, QAction *action)
 {
     child->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &QObject::destroyed, action, [action] { action->setEnabled(true); });
-    // The frame takes the size the window was given (its form's), not only
-    // what its layout asks for.
-    const QSize size = child->testAttribute(Qt::WA_Resized) ? child->size() : QSize();
+    // Its size and place in the work area are the window's own (placeInWorkArea).
     QMdiSubWindow *window = ui->mdiArea->addSubWindow(child);
     // A child that closes itself leaves its frame behind otherwise.
     connect(child, &QObject::destroyed, window, &QObject::deleteLater);
     window->show();
-    if (size.isValid())
-        window->resize(window->size() - child->size() + size);
 }
 
 void TfrmPrincipal::actAssociadoExecute()

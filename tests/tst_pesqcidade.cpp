@@ -2,16 +2,17 @@
 // name, walking the result with the arrows without leaving the search text,
 // "OK" only with rows, and the rows kept from one opening to the next.
 
+#include "Controls.h"
 #include "DataModules.h"
 #include "KeyTyping.h"
 #include "MessageRecorder.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 #include "uDMds.h"
 #include "uPesqCidade.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,9 +66,9 @@ private:
     QStringList codes() const;
     QString currentCode() const { return DMds->cdsPesqCidade->text(u"CID_A_COD"); }
 
-    QLineEdit *edtPesq() const { return m_dialog->findChild<QLineEdit *>(QStringLiteral("edtPesq")); }
-    QPushButton *button(const char *name) const { return m_dialog->findChild<QPushButton *>(QLatin1StringView(name)); }
-    QTableView *grid() const { return m_dialog->findChild<QTableView *>(QStringLiteral("grdPes")); }
+    QLineEdit *edtPesq() const { return child(m_dialog.get(), "edtPesq"); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(m_dialog.get(), name); }
+    QTableView *grid() const { return child<QTableView>(m_dialog.get(), "grdPes"); }
 
     std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<MessageRecorder> m_messages;
@@ -77,8 +78,8 @@ private:
 void tst_PesqCidade::initTestCase()
 {
     // The dialog is laid out for Tahoma, which the program registers at
-    // start-up from Debian's fonts-wine.
-    QVERIFY(QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0);
+    // start-up.
+    WindowConventions::registerFonts();
     m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
     QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     m_messages = std::make_unique<MessageRecorder>();
