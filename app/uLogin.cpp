@@ -6,11 +6,12 @@
 #include "MessageDialog.h"
 #include "PasswordStarStyle.h"
 #include "Session.h"
-#include "TListaUsuarios.h"
+#include "TUsuarios.h"
 #include "Trim.h"
 #include "UpperCaseValidator.h"
 #include "WindowConventions.h"
 #include "uDM.h"
+#include "uRotinas.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -90,7 +91,9 @@ void TfrmLogin::edtCNPJExit()
     // failed, close the user fields again.
     bool found = false;
     try {
-        found = DM->LeAssociacao(ui->edtCNPJ->text());
+        // The stored CNPJ holds only its digits and capitals: typed with
+        // its punctuation or in small letters it is the same document.
+        found = DM->LeAssociacao(LimpaDocumento(ui->edtCNPJ->text()));
     } catch (...) {
         setUserFieldsEnabled(false);
         throw;
@@ -107,13 +110,15 @@ void TfrmLogin::edtCNPJExit()
 
 void TfrmLogin::btnOKClick()
 {
-    if (ui->edtUsuario->text().isEmpty()) {
+    // Only blanks count as empty: no user logs in by a blank name or
+    // password.
+    if (Trim(ui->edtUsuario->text()).isEmpty()) {
         MessageDialog::information(QStringLiteral("O campo \"Usuário\" deve ser preenchido!"));
         if (ui->edtUsuario->isEnabled() && ui->edtUsuario->isVisible())
             ui->edtUsuario->setFocus();
         return;
     }
-    if (ui->edtSenha->text().isEmpty()) {
+    if (Trim(ui->edtSenha->text()).isEmpty()) {
         MessageDialog::information(QStringLiteral("O campo \"Senha\" deve ser preenchido!"));
         if (ui->edtSenha->isEnabled() && ui->edtSenha->isVisible())
             ui->edtSenha->setFocus();
@@ -129,26 +134,19 @@ void TfrmLogin::btnOKClick()
 
 bool TfrmLogin::ValidaLogin(const QString &usuario, const QString &senha)
 {
-    const std::unique_ptr<TListaUsuarios> lista = DM->LeUsuarioASS(AssociacaoAtual->id());
-    const QString typedUser = Trim(usuario);
+    // The database compares: the association's passwords never come here.
     const QString typedPassword = Trim(senha);
-    for (const auto &user : lista->Lista()) {
-        if (user->abilitado() != u"S")
-            continue;
-        if (typedUser != user->usuario())
-            continue;
-        if (typedPassword == user->senha()) {
-            UsuarioLogado.id = user->id();
-            UsuarioLogado.nome = user->nome();
-            UsuarioLogado.usuario = user->usuario();
-            UsuarioLogado.senha = user->senha();
-            UsuarioLogado.id_pai = user->id_pai();
-            UsuarioLogado.mst = user->mst();
-            UsuarioLogado.abl = user->abilitado();
-            return true;
-        }
-    }
-    return false;
+    const std::unique_ptr<TUsuarios> user = DM->LeUsuarioLogin(AssociacaoAtual->id(), Trim(usuario), typedPassword);
+    if (!user)
+        return false;
+    UsuarioLogado.id = user->id();
+    UsuarioLogado.nome = user->nome();
+    UsuarioLogado.usuario = user->usuario();
+    UsuarioLogado.senha = typedPassword; // equal to the stored one
+    UsuarioLogado.id_pai = user->id_pai();
+    UsuarioLogado.mst = user->mst();
+    UsuarioLogado.abl = user->abilitado();
+    return true;
 }
 
 void TfrmLogin::btnCancelaClick()

@@ -4,8 +4,120 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QHash>
+#include <QStringDecoder>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(text.at(end - 1)))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+bool isComment(QStringView text)
+{
+    return text.startsWith(u';') || text.startsWith(u'#');
+}
+
+// The value of one "Key=value" line, read literally (a password may hold
+// any character): a value that opens with a double quote is everything up
+// to the last double quote of the line; any other value runs to the end of
+// the line or to a ';' after a blank (a comment), without the blanks around
+// it. Nothing is unescaped and commas are plain characters. An empty result
+// with `valid` false: a quote that is never closed, or text after it.
+QString lineValue(QStringView text, bool &valid)
+{
+    valid = true;
+    text = trimBlanks(text);
+    if (text.startsWith(u'"')) {
+        const qsizetype close = text.lastIndexOf(u'"');
+        const QStringView after = trimBlanks(text.sliced(close + 1));
+        if (close == 0 || !(after.isEmpty() || isComment(after))) {
+            valid = false;
+            return QString();
+        }
+        return text.sliced(1, close - 1).toString();
+    }
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text.at(i) == u';' && isBlank(text.at(i - 1))) {
+            text = trimBlanks(text.first(i));
+            break;
+        }
+    }
+    return text.toString();
+}
+
+QString unreadable(const QString &file, const QString &reason)
+{
+    return QStringLiteral("Arquivo de definições de conexão não pode ser lido: %1 (%2)").arg(file, reason);
+}
+
+// The keys of section `name` (matched without regard to case), upper-cased,
+// with their values; throws FbError when the section is missing.
+QHash<QString, QString> readSection(const QString &file, const QString &name)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        throw FbError(QStringLiteral("Arquivo de definições de conexão não encontrado: %1").arg(file));
+    if (!info.isFile())
+        throw FbError(unreadable(file, QStringLiteral("não é um arquivo")));
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        throw FbError(unreadable(file, in.errorString()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString content = utf8.decode(in.readAll());
+    if (in.error() != QFileDevice::NoError)
+        throw FbError(unreadable(file, in.errorString()));
+
+    QHash<QString, QString> values;
+    bool inSection = false;
+    bool found = false;
+    for (QStringView line : QStringView(content).split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.startsWith(QChar(0xFEFF)))
+            line = line.sliced(1);
+        const QStringView trimmed = trimBlanks(line);
+        if (trimmed.isEmpty() || isComment(trimmed))
+            continue;
+        if (trimmed.startsWith(u'[')) {
+            const qsizetype close = trimmed.indexOf(u']');
+            const QStringView section = close > 0 ? trimBlanks(trimmed.sliced(1, close - 1)) : QStringView();
+            inSection = section.compare(name, Qt::CaseInsensitive) == 0;
+            found = found || inSection;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!inSection || equals < 0)
+            continue;
+        const QString key = trimBlanks(line.first(equals)).toString().toUpper();
+        bool valid = true;
+        const QString value = lineValue(line.sliced(equals + 1), valid);
+        if (!valid) {
+            throw FbError(QStringLiteral("A definição de conexão '%1' em %2 tem aspas sem fechamento em %3")
+                              .arg(name, file, trimBlanks(line.first(equals)).toString()));
+        }
+        values.insert(key, value);
+    }
+    if (!found)
+        throw FbError(QStringLiteral("Definição de conexão '%1' não encontrada em %2").arg(name, file));
+    return values;
+}
+
+} // namespace
 
 QString ConnectionSettings::attachString() const
 {
@@ -31,21 +143,21 @@ ConnectionSettings ConnectionSettings::load(const QString &name)
 
 ConnectionSettings ConnectionSettings::load(const QString &file, const QString &name)
 {
-    if (!QFileInfo(file).isFile())
-        throw FbError(QStringLiteral("Arquivo de definições de conexão não encontrado: %1").arg(file));
-
-    QSettings ini(file, QSettings::IniFormat);
-    if (!ini.childGroups().contains(name)) {
-        throw FbError(QStringLiteral("Definição de conexão '%1' não encontrada em %2").arg(name, file));
-    }
-    ini.beginGroup(name);
+    const QHash<QString, QString> values = readSection(file, name);
     ConnectionSettings settings;
-    settings.database = ini.value(QStringLiteral("Database")).toString();
-    settings.server = ini.value(QStringLiteral("Server")).toString().trimmed();
-    settings.port = ini.value(QStringLiteral("Port")).toInt();
-    settings.userName = ini.value(QStringLiteral("User_Name"), settings.userName).toString();
-    settings.password = ini.value(QStringLiteral("Password")).toString();
-    settings.characterSet = ini.value(QStringLiteral("CharacterSet"), settings.characterSet).toString();
+    settings.database = values.value(QStringLiteral("DATABASE"));
+    settings.server = values.value(QStringLiteral("SERVER")).trimmed();
+    const QString port = values.value(QStringLiteral("PORT")).trimmed();
+    if (!port.isEmpty()) {
+        bool ok = false;
+        settings.port = port.toInt(&ok);
+        if (!ok || settings.port <= 0 || settings.port > 65535)
+            throw FbError(QStringLiteral("A definição de conexão '%1' em %2 tem um valor inválido em Port: %3")
+                              .arg(name, file, port));
+    }
+    settings.userName = values.value(QStringLiteral("USER_NAME"), settings.userName);
+    settings.password = values.value(QStringLiteral("PASSWORD"));
+    settings.characterSet = values.value(QStringLiteral("CHARACTERSET"), settings.characterSet);
     if (settings.database.isEmpty())
         throw FbError(QStringLiteral("A definição de conexão '%1' em %2 não informa o banco de dados (Database)")
                           .arg(name, file));

@@ -24,7 +24,11 @@ struct ConnectionSettings
     static QString definitionsFile();
 
     // Reads the definition `name` from definitionsFile(); throws FbError
-    // naming the file when the file or the section is missing.
+    // naming the file when the file is missing or can't be read, the section
+    // is missing, or Port is not a port number. Values are taken as written:
+    // a value in double quotes is everything between the first and the last
+    // quote of its line; an unquoted one ends at a ';' after a blank (a
+    // comment). Nothing is unescaped; keys and sections ignore case.
     static ConnectionSettings load(const QString &name = QStringLiteral("Ulmora"));
     static ConnectionSettings load(const QString &file, const QString &name);
 };

@@ -6,9 +6,13 @@
       isql-fb -user SYSDBA -password ... -q -i data/grants.sql 127.0.0.1/3050:/path/ulmora.fdb
   The user must already exist on the server (create user ULMORA password '...';
   see the README). The user gets exactly what the program does to this
-  database: it reads and writes rows of every table, runs every procedure,
-  meets the exceptions they raise and reads the key generators; it creates, alters and drops nothing, and it
-  has no rights on any other database of the server.
+  database: it reads and writes rows of every table, runs every procedure
+  and meets the exceptions they raise; it creates, alters and drops nothing,
+  and it has no rights on any other database of the server.
+
+  The user has no right on the key generators: whoever may call gen_id
+  could move one back, and every insert would then meet a key that exists.
+  The triggers and procedures that draw keys hold the right themselves.
 
   The objects are taken from the system tables, so the script fits every
   version of the schema; run it again after the schema changes.
@@ -19,6 +23,8 @@ set term ^ ;
 execute block
 as
     declare name varchar(63);
+    declare generator varchar(63);
+    declare kind smallint;
 begin
     for select trim(rdb$relation_name) from rdb$relations
         where coalesce(rdb$system_flag, 0) = 0
@@ -40,13 +46,24 @@ begin
     do
         execute statement 'grant usage on exception "' || name || '" to user ULMORA';
 
-    /* The program reads GEN_ASSOCIADO_ID and GEN_PARCEIRO_ID; the triggers
-       draw new keys from the others in the name of the user who inserts. */
+    /* New keys come from the triggers (and any procedure that draws one);
+       the program learns them through "returning". */
+    for select distinct trim(d.rdb$dependent_name), d.rdb$dependent_type, trim(d.rdb$depended_on_name)
+        from rdb$dependencies d
+        join rdb$generators g on g.rdb$generator_name = d.rdb$depended_on_name
+        where d.rdb$depended_on_type = 14 and d.rdb$dependent_type in (2, 5)
+          and coalesce(g.rdb$system_flag, 0) = 0
+        into :name, :kind, :generator
+    do
+        execute statement 'grant usage on sequence "' || generator || '" to '
+            || iif(kind = 2, 'trigger', 'procedure') || ' "' || name || '"';
+
+    /* A database granted by an earlier version of this script. */
     for select trim(rdb$generator_name) from rdb$generators
         where coalesce(rdb$system_flag, 0) = 0
         into :name
     do
-        execute statement 'grant usage on sequence "' || name || '" to user ULMORA';
+        execute statement 'revoke usage on sequence "' || name || '" from user ULMORA';
 end^
 
 set term ; ^

@@ -25,15 +25,27 @@
 */
 
 /* ------------------------------------------------------------------ */
+/* Names                                                              */
+/* ------------------------------------------------------------------ */
+
+/* Names sort and compare as a Brazilian reads them: JOÃO before JOSÉ,
+   ÁLVARO among the A's, capitals and small letters alike. Every name that
+   a list is ordered by (members, users, partners, cities) has it, so the
+   database sorts and indexes them this way; LIKE on such a column ignores
+   case and accents too. */
+create collation PT_BR_CI_AI for UTF8 from UNICODE
+    case insensitive accent insensitive 'LOCALE=pt_BR';
+
+/* ------------------------------------------------------------------ */
 /* Reference registers                                                */
 /* ------------------------------------------------------------------ */
 
-/* IBGE municipalities. The name compares without regard to case or accents,
-   so the city search, which upper-cases what is typed, finds "SÃO PAULO"
-   also when it is typed without accents. */
+/* IBGE municipalities. The name compares without regard to case or accents
+   (PT_BR_CI_AI), so the city search, which upper-cases what is typed, finds
+   "SÃO PAULO" also when it is typed without accents. */
 create table CIDADE (
     CID_A_COD  char(7) not null,
-    CID_A_DSC  varchar(50) collate UNICODE_CI_AI,
+    CID_A_DSC  varchar(50) collate PT_BR_CI_AI,
     CID_A_UF   char(2),
     constraint PK_CIDADE primary key (CID_A_COD)
 );
@@ -84,7 +96,7 @@ create table ASSOCIACAO_CONTATO (
 /* Login users of an association; passwords are kept in clear text. */
 create table ASSOCIACAO_USUARIO (
     USU_I_COD  integer not null,
-    USU_A_NOM  varchar(100),
+    USU_A_NOM  varchar(100) collate PT_BR_CI_AI,
     USU_A_USU  varchar(30),
     USU_A_SEN  varchar(100),
     USU_A_ABL  char(1),
@@ -106,7 +118,7 @@ create table ASSOCIADO (
     ACD_I_COD   integer not null,
     ACD_A_CNPJ  varchar(14),
     ACD_A_IE    varchar(20),
-    ACD_A_NOM   varchar(100),
+    ACD_A_NOM   varchar(100) collate PT_BR_CI_AI,
     ACD_A_LGR   varchar(100),
     ACD_A_NUM   varchar(20),
     ACD_A_CPL   varchar(100),
@@ -158,7 +170,7 @@ create index IX_ASSOCIADO_CONTATO_ACD on ASSOCIADO_CONTATO (ACD_I_COD, ACC_I_COD
 
 create table ASSOCIADO_USUARIO (
     USU_I_COD  integer not null,
-    USU_A_NOM  varchar(100),
+    USU_A_NOM  varchar(100) collate PT_BR_CI_AI,
     USU_A_USU  varchar(30),
     USU_A_SEN  varchar(100),
     USU_A_ABL  char(1),
@@ -184,7 +196,7 @@ create table PARCEIRO (
     PAR_A_PES       varchar(1),
     PAR_A_CNPJ_CPF  varchar(14),
     PAR_A_IE_RG     varchar(20),
-    PAR_A_NOM       varchar(100),
+    PAR_A_NOM       varchar(100) collate PT_BR_CI_AI,
     PAR_A_LGR       varchar(100),
     PAR_A_NUM       varchar(20),
     PAR_A_CPL       varchar(100),

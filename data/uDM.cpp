@@ -78,6 +78,15 @@ void TDM::createRegistryStatements()
     FDPesAssUsu = statement(QStringLiteral(
         "select au.usu_i_cod, au.usu_a_nom, au.usu_a_usu, au.usu_a_sen, au.usu_a_abl, au.ass_i_cod, au.usu_a_mst "
         "from associacao_usuario au where (au.ass_i_cod = :iASS) order by au.usu_i_cod"));
+    // Exactly equal: "=" alone would also take a stored text that has more
+    // blanks at its end than the typed one.
+    FDPesLoginUsu = statement(QStringLiteral(
+        "select first 1 au.usu_i_cod, au.usu_a_nom, au.usu_a_usu, cast(null as varchar(1)) as usu_a_sen, "
+        "au.usu_a_abl, au.ass_i_cod, au.usu_a_mst from associacao_usuario au "
+        "where (au.ass_i_cod = :iASS) and (au.usu_a_abl = 'S') "
+        "and (au.usu_a_usu = :sUsuario) and (char_length(au.usu_a_usu) = :iUsuario) "
+        "and (au.usu_a_sen = :sSenha) and (char_length(au.usu_a_sen) = :iSenha) "
+        "order by au.usu_i_cod"));
     FDdvs = statement();
 }
 
@@ -90,8 +99,13 @@ static void addDeletionMark(FbResultSet &rows, const QString &name)
 
 bool TDM::LeAssociacao(const QString &sCNPJ)
 {
+    // No stored CNPJ is longer than the column's 14 characters; a longer
+    // text would only be refused by the database as too long.
+    const QString cnpj = Trim(sCNPJ);
+    if (cnpj.size() > 14)
+        return false;
     WaitCursor wait;
-    FDPesAssociacao->bindText(u"sCNPJ", Trim(sCNPJ));
+    FDPesAssociacao->bindText(u"sCNPJ", cnpj);
     auto row = FDPesAssociacao->open();
     if (!row->next())
         return false;
@@ -176,4 +190,27 @@ std::unique_ptr<TListaUsuarios> TDM::LeUsuario(qint32 iACD)
 std::unique_ptr<TListaUsuarios> TDM::LeUsuarioASS(qint32 iASS)
 {
     return readUsers(*FDPesAssUsu, u"iASS", iASS, [](TUsuarios &user, const DataSet &row) { user.LerAssDataset(row); });
+}
+
+std::unique_ptr<TUsuarios> TDM::LeUsuarioLogin(qint32 iASS, const QString &sUsuario, const QString &sSenha)
+{
+    // Lengths in characters, as the database counts them. Texts longer than
+    // their columns (30 and 100 characters) match no user; the database
+    // would refuse them as too long.
+    const qint32 usuarioLength = qint32(sUsuario.toUcs4().size());
+    const qint32 senhaLength = qint32(sSenha.toUcs4().size());
+    if (usuarioLength == 0 || senhaLength == 0 || usuarioLength > 30 || senhaLength > 100)
+        return nullptr;
+    WaitCursor wait;
+    FDPesLoginUsu->bindInteger(u"iASS", iASS);
+    FDPesLoginUsu->bindText(u"sUsuario", sUsuario);
+    FDPesLoginUsu->bindInteger(u"iUsuario", usuarioLength);
+    FDPesLoginUsu->bindText(u"sSenha", sSenha);
+    FDPesLoginUsu->bindInteger(u"iSenha", senhaLength);
+    auto row = FDPesLoginUsu->open();
+    if (!row->next())
+        return nullptr;
+    auto user = std::make_unique<TUsuarios>();
+    user->LerAssDataset(*row);
+    return user;
 }

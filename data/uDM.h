@@ -54,6 +54,11 @@ public:
     std::unique_ptr<TAssociado> LeAssociadoID(qint32 iACD);
     std::unique_ptr<TListaUsuarios> LeUsuario(qint32 iACD);
     std::unique_ptr<TListaUsuarios> LeUsuarioASS(qint32 iASS);
+    // The login check: the active user of association iASS whose user name
+    // and password are exactly these texts (the lowest key when several
+    // are), or null. The database compares the password; the entity comes
+    // back without it, so no stored password reaches this process.
+    std::unique_ptr<TUsuarios> LeUsuarioLogin(qint32 iASS, const QString &sUsuario, const QString &sSenha);
 
     // Register writes.
     bool IUAssociado(TAssociado &Obj);
@@ -129,7 +134,7 @@ private:
 
     // Registry readers and writes.
     std::unique_ptr<FbStatement> FDPesAssociacao, FDPesAssFones;
-    std::unique_ptr<FbStatement> FDPesAssociado, FDPesAcdFones, FDPesAcdUsu, FDPesAssUsu;
+    std::unique_ptr<FbStatement> FDPesAssociado, FDPesAcdFones, FDPesAcdUsu, FDPesAssUsu, FDPesLoginUsu;
     std::unique_ptr<FbStatement> FDiuAssociado, FDiuAcdFones, FDdelAcdFones, FDiuAcdUsuarios, FDiuUsuariosASS;
     std::unique_ptr<FbStatement> FDDelAssociado, FDdvs;
 

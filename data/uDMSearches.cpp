@@ -23,12 +23,16 @@ namespace {
 // The condition on the column the typed text is matched against, for the
 // member search (prefix "a.acd_a_") or the partner search ("p.par_a_"). The
 // text is trimmed and enters only as a quoted pattern.
+//
+// The name sorts in the Portuguese collation, but is matched as stored (the
+// character set's own collation): LIKE in the collation, which ignores case
+// and accents, takes four times as long over 100,000 members.
 QString textCondition(QStringView alias, QStringView documentColumn, TTipoPesqParceiro tipo, const QString &texto)
 {
     QString column;
     switch (tipo) {
     case tpNome:
-        column = u"nom"_s;
+        column = u"nom collate UTF8"_s;
         break;
     case tpDocumento:
         column = documentColumn.toString();
@@ -63,7 +67,11 @@ QString TDM::textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto)
         sql += u"where (c.cid_a_cod = "_s + SqlText::quoted(Trim(Texto)) + u") "_s;
         break;
     case tpCidade:
-        sql += u"where (c.cid_a_dsc like "_s + SqlText::containing(Trim(Texto)) + u") "_s;
+        // By name, the city called exactly what was typed first: "LIMEIRA"
+        // offers Limeira before Limeira do Oeste.
+        sql += u"where (c.cid_a_dsc like "_s + SqlText::containing(Trim(Texto)) + u") "_s
+               + u"order by iif(c.cid_a_dsc = "_s + SqlText::quoted(Trim(Texto))
+               + u", 0, 1), c.cid_a_dsc, c.cid_a_uf"_s;
         break;
     }
     return sql;

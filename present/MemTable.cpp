@@ -321,6 +321,10 @@ void MemTable::cancel()
             emit dataChanged(index(m_current, 0), index(m_current, fieldCount() - 1));
     } else {
         const int row = m_current;
+        // Views move their current index away from a row that goes, which
+        // moves the cursor: that must meet a completed row, not this one
+        // again.
+        m_state = State::Browse;
         removeRowAt(row);
         int restore = std::min(m_restoreRow, int(m_rows.size()) - 1);
         if (restore < 0 && !m_rows.empty())
@@ -382,12 +386,32 @@ const QVariant &MemTable::cell(int column) const
     return m_rows[std::size_t(m_current)][std::size_t(column)];
 }
 
+namespace {
+
+// For the entities an empty text and a null read alike.
+bool sameValue(const QVariant &stored, const QVariant &value)
+{
+    const auto empty = [](const QVariant &v) {
+        return !v.isValid() || (v.typeId() == QMetaType::QString && v.toString().isEmpty());
+    };
+    if (empty(stored) || empty(value))
+        return empty(stored) && empty(value);
+    return stored.typeId() == value.typeId() && stored == value;
+}
+
+} // namespace
+
 void MemTable::store(int column, QVariant value)
 {
     requireEditing();
     Notifier notifier(*this);
-    m_rows[std::size_t(m_current)][std::size_t(column)] = std::move(value);
-    m_modified = true;
+    QVariant &stored = m_rows[std::size_t(m_current)][std::size_t(column)];
+    // Writing what the cell holds is no change: a grid's cell editor that
+    // was opened and left hands its text back, and a new row nobody typed
+    // into must still be dropped.
+    if (!sameValue(stored, value))
+        m_modified = true;
+    stored = std::move(value);
     m_dirty = true;
     if (!m_bulkDepth) {
         const QModelIndex changedIndex = index(m_current, column);

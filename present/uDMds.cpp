@@ -168,12 +168,14 @@ std::unique_ptr<TAssociado> TDMds::PopulaObjAssociado()
     auto associado = std::make_unique<TAssociado>();
     associado->LerDataset(*cdsCadAssociado);
     // Every row, marked ones included: the write of the contacts deletes,
-    // updates or inserts each by its key and mark.
+    // updates or inserts each by its key and mark. A new contact with
+    // neither a name nor a number is nobody's contact and is left out.
     cdsCadFoneAcd->first();
     while (!cdsCadFoneAcd->eof()) {
         auto fone = std::make_unique<TFones>();
         fone->LerAcdDataset(*cdsCadFoneAcd);
-        associado->fones().append(std::move(fone));
+        if (fone->id() > 0 || !Trim(fone->nome()).isEmpty() || !Trim(fone->fone()).isEmpty())
+            associado->fones().append(std::move(fone));
         cdsCadFoneAcd->next();
     }
     return associado;

@@ -118,6 +118,8 @@ private slots:
     void duplicateDocumentRefused();
     void cancelledEditorsWriteNothing();
     void editChangesMemberAndContacts();
+    void untouchedNewContactIsNotWritten_data();
+    void untouchedNewContactIsNotWritten();
     void editOfAMemberDeletedMeanwhile();
     void newMemberEndToEnd_data();
     void newMemberEndToEnd();
@@ -627,6 +629,53 @@ void tst_CadAssociado::editChangesMemberAndContacts()
     QCOMPARE(contacts, (QStringList{QStringLiteral("LOJA 11 39990000"), QStringLiteral("NOVO 21 22223333")}));
     // The grid is not searched again after an edit.
     QCOMPARE(names(), QStringList{QStringLiteral("JOSÉ DA SILVA")});
+}
+
+void tst_CadAssociado::untouchedNewContactIsNotWritten_data()
+{
+    QTest::addColumn<QString>("how");
+
+    QTest::newRow("Inserir, then OK") << QStringLiteral("ok");
+    QTest::newRow("typed and erased again, then OK") << QStringLiteral("erased");
+    QTest::newRow("Inserir, Gravar, then OK") << QStringLiteral("gravar");
+}
+
+// "Inserir" opens a new contact row with its name cell in editing; left
+// untouched, the row is dropped and nothing is written, however the editor
+// is confirmed.
+void tst_CadAssociado::untouchedNewContactIsNotWritten()
+{
+    QFETCH(QString, how);
+
+    const auto contacts = [] {
+        QStringList list;
+        const std::unique_ptr<TAssociado> associado = DM->LeAssociadoID(10);
+        for (const auto &fone : associado->fones())
+            list << QString::number(fone->id()) + u' ' + fone->nome() + u' ' + fone->ddd() + u' ' + fone->fone();
+        return list;
+    };
+    const QStringList before = contacts();
+    QVERIFY(!before.isEmpty());
+    search(0, QStringLiteral("JOSÉ"));
+    ModalAnswer edita([&](QDialog *dialog) {
+        auto *editor = static_cast<TfrmAssociado *>(dialog);
+        QTest::mouseClick(child<QWidget>(editor, "btnInsert"), Qt::LeftButton);
+        QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+        QWidget *cell = QApplication::focusWidget();
+        if (how == u"erased") {
+            typeText(cell, QStringLiteral("AB"));
+            QTest::keyClick(cell, Qt::Key_Backspace);
+            QTest::keyClick(cell, Qt::Key_Backspace);
+            QTest::keyClick(cell, Qt::Key_Tab);
+        } else if (how == u"gravar") {
+            QTest::mouseClick(child<QWidget>(editor, "btnGravar"), Qt::LeftButton);
+        }
+        QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+    });
+    press(Qt::Key_F6);
+    QVERIFY(edita.answered());
+    QCOMPARE(m_messages->texts(), QStringList());
+    QCOMPARE(contacts(), before);
 }
 
 void tst_CadAssociado::editOfAMemberDeletedMeanwhile()

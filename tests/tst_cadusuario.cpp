@@ -99,6 +99,7 @@ private slots:
     void failingWriteShowsTheErrorAndTheStoredState_data();
     void failingWriteShowsTheErrorAndTheStoredState();
     void switchedOffUserTurnsGrey();
+    void blankUserIsNeverWritten();
     void functionKeys();
     void usuariosOpensTheListInTheMainWindow();
 
@@ -621,6 +622,14 @@ void tst_CadUsuario::failingWriteShowsTheErrorAndTheStoredState()
                    QTest::mouseClick(nome, Qt::LeftButton);
                    nome->selectAll();
                    QTest::keyClicks(nome, u"recusado"_s);
+                   // A new user needs its user name and password as well.
+                   for (const QString &field : {u"dbedtUSU_A_USU"_s, u"dbedtUSU_A_SEN"_s}) {
+                       auto *edit = editor.findChild<QLineEdit *>(field);
+                       if (edit->text().isEmpty()) {
+                           QTest::mouseClick(edit, Qt::LeftButton);
+                           QTest::keyClicks(edit, u"NOVO"_s);
+                       }
+                   }
                    QTest::mouseClick(editor.findChild<QPushButton *>(u"btnOK"_s), Qt::LeftButton);
                });
     QCOMPARE(m_messages->shown.size(), 1);
@@ -631,6 +640,30 @@ void tst_CadUsuario::failingWriteShowsTheErrorAndTheStoredState()
     QCOMPARE(stored(), fixtureRows);
     QCOMPARE(shown(), fixtureRows);
     QCOMPARE(DMds->cdsPesUsuario->state(), MemTable::State::Browse);
+}
+
+void tst_CadUsuario::blankUserIsNeverWritten()
+{
+    // A user of blanks only: the editor refuses it and stays open; given up
+    // with Cancela, nothing is written.
+    open();
+    m_window->actPesqExecute();
+    const int before = writes();
+    withEditor([this] { m_window->actNovoExecute(); },
+               [](TfrmUsuario &editor) {
+                   for (const QString &field : {u"dbedtUSU_A_NOM"_s, u"dbedtUSU_A_USU"_s, u"dbedtUSU_A_SEN"_s}) {
+                       auto *edit = editor.findChild<QLineEdit *>(field);
+                       QTest::mouseClick(edit, Qt::LeftButton);
+                       QTest::keyClicks(edit, u" "_s);
+                   }
+                   QTest::mouseClick(editor.findChild<QPushButton *>(u"btnOK"_s), Qt::LeftButton);
+                   QVERIFY(editor.isVisible());
+                   QTest::mouseClick(editor.findChild<QPushButton *>(u"btnCancela"_s), Qt::LeftButton);
+               });
+    QCOMPARE(m_messages->texts(), QStringList{u"O campo nome tem que ser preenchido."_s});
+    QCOMPARE(writes(), before);
+    QCOMPARE(stored(), fixtureRows);
+    QCOMPARE(shown(), fixtureRows);
 }
 
 void tst_CadUsuario::switchedOffUserTurnsGrey()

@@ -5,6 +5,8 @@
 #include "Application.h"
 #include "Controls.h"
 #include "DataModules.h"
+#include "FbConnection.h"
+#include "FbStatement.h"
 #include "InputConventions.h"
 #include "LanguageControl.h"
 #include "MessageDialogHook.h"
@@ -50,8 +52,14 @@ insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_
 insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (14, 'DUP B', 'DUP', 'X', 'S', 1, 'S');
 insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (15, 'COM BRANCO', ' PAD', 'P', 'S', 1, 'N');
 insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (16, 'ABL MINUSCULO', 'ABLS', 'S', 's', 1, 'N');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (17, '', '', '', 'S', 1, 'S');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (18, ' ', ' ', ' ', 'S', 1, 'S');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (19, 'FIM COM BRANCO', 'FIM ', 'FIM', 'S', 1, 'N');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (21, 'SENHA COM BRANCO', 'SENHAFIM', 'S  ', 'S', 1, 'N');
 insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (20, 'ADMIN DA INATIVA', 'INATIVA', 'INATIVA', 'S', 2, 'S');
 insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (30, 'OUTRO', 'OUTRO', 'OUTRO', 'S', 3, 'S');
+insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (4, '12ABC34501DE35', 'COM LETRAS', 'S');
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST) values (40, 'LETRAS', 'LETRAS', 'LETRAS', 'S', 4, 'S');
 )";
 
 } // namespace
@@ -69,6 +77,8 @@ private slots:
     void controls();
     void flows_data();
     void flows();
+    void cnpjForms_data();
+    void cnpjForms();
     void rememberedCnpjWaitsForTheFieldToBeLeft();
     void missingIniGivesAnEmptyField();
     void iniKeepsItsOtherContents();
@@ -324,9 +334,74 @@ void tst_Login::flows_data()
     QTest::newRow("two matching users: the lowest key")
         << steps({cnpj(ativa), usuario(QStringLiteral("DUP")), senha(QStringLiteral("X")), entrar}) << QStringList()
         << true << 13 << true << ativa;
-    QTest::newRow("blanks-only user passes the emptiness check")
-        << steps({cnpj(ativa), usuario(QStringLiteral("   ")), senha(QStringLiteral("X")), entrar})
+    // Blanks alone are no user name or password, also for a user stored
+    // with blanks or with nothing.
+    QTest::newRow("blanks-only user") << steps(
+        {cnpj(ativa), usuario(QStringLiteral("   ")), senha(QStringLiteral("X")), entrar})
+                                      << QStringList{msgUsuario} << false << 0 << true << noIni;
+    QTest::newRow("blanks-only password")
+        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QStringLiteral("  ")), entrar})
+        << QStringList{msgSenha} << false << 0 << true << noIni;
+    QTest::newRow("one blank as user and password")
+        << steps({cnpj(ativa), usuario(QStringLiteral(" ")), senha(QStringLiteral(" ")), entrar})
+        << QStringList{msgUsuario} << false << 0 << true << noIni;
+    QTest::newRow("stored user with a blank at its end never matches")
+        << steps({cnpj(ativa), usuario(QStringLiteral("FIM")), senha(QStringLiteral("FIM")), entrar})
         << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("stored password with blanks at its end never matches")
+        << steps({cnpj(ativa), usuario(QStringLiteral("SENHAFIM")), senha(QStringLiteral("S")), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("user longer than any stored one")
+        << steps({cnpj(ativa), usuario(QString(40, u'A')), senha(QStringLiteral("ADMIN")), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+    QTest::newRow("password longer than any stored one")
+        << steps({cnpj(ativa), usuario(QStringLiteral("ADMIN")), senha(QString(120, u'A')), entrar})
+        << QStringList{msgInvalido} << false << 0 << true << noIni;
+}
+
+void tst_Login::cnpjForms_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("association"); // 0: none found
+
+    QTest::newRow("punctuation") << QStringLiteral("11.222.333/0001-81") << 1;
+    QTest::newRow("punctuation and blanks") << QStringLiteral("  11.222.333/0001-81 ") << 1;
+    QTest::newRow("blanks inside") << QStringLiteral("11 222 333 0001 81") << 1;
+    QTest::newRow("letters in capitals") << QStringLiteral("12.ABC.345/01DE-35") << 4;
+    QTest::newRow("letters in small letters") << QStringLiteral("12.abc.345/01de-35") << 4;
+    QTest::newRow("letters without punctuation") << QStringLiteral("12abc34501de35") << 4;
+    QTest::newRow("one digit too many") << QStringLiteral("11.222.333/0001-811") << 0;
+    QTest::newRow("far too long") << QString(40, u'1') << 0;
+    QTest::newRow("only punctuation") << QStringLiteral("../-") << 0;
+}
+
+// Whatever form the CNPJ is typed in, its digits and letters find the
+// association; the ini file remembers the text as it was typed.
+void tst_Login::cnpjForms()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, association);
+
+    AssociacaoAtual->setId(0);
+    AssociacaoAtual->setAbilitado(QString());
+    open();
+    enterCnpj(typed);
+    if (!association) {
+        QCOMPARE(m_messages->texts(), QStringList{msgInativo});
+        QVERIFY(!field("edtUsuario")->isEnabled());
+        QCOMPARE(AssociacaoAtual->id(), 0);
+        return;
+    }
+    QCOMPARE(m_messages->texts(), QStringList());
+    QCOMPARE(AssociacaoAtual->id(), association);
+    const QString user = association == 1 ? QStringLiteral("ADMIN") : QStringLiteral("LETRAS");
+    typeInto(field("edtUsuario"), user);
+    typeInto(field("edtSenha"), user);
+    QTest::mouseClick(button("btnOK"), Qt::LeftButton);
+    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+    QCOMPARE(UsuarioLogado.usuario, user);
+    QCOMPARE(UsuarioLogado.senha, user);
+    QCOMPARE(iniValue(), typed);
 }
 
 void tst_Login::flows()
@@ -475,8 +550,30 @@ void tst_Login::databaseErrorReachesTheCatchPointAndClosesTheUserFields()
     open();
     enterCnpj(ativa);
     QVERIFY(field("edtUsuario")->isEnabled());
-    // Longer than the column: the database refuses the value.
-    enterCnpj(QString(ativa + ativa));
+    // The administrator ends the program's attachment, and the program can't
+    // read the association when it attaches again: on the embedded engine
+    // the database file is away, on the server the right to read is.
+    const QString path = m_modules->database().path();
+    const QString away = path + QStringLiteral(".fora");
+    {
+        FbConnection owner(m_modules->database().ownerSettings());
+        if (TestDatabase::onServer())
+            FbStatement(owner, QStringLiteral("revoke select on ASSOCIACAO from user ULMORA")).execute();
+        FbStatement(owner, QStringLiteral("delete from mon$attachments where mon$attachment_id <> current_connection"))
+            .execute();
+    }
+    if (!TestDatabase::onServer())
+        QVERIFY(QFile::rename(path, away));
+    enterCnpj(ativa);
+    if (TestDatabase::onServer()) {
+        // An attachment keeps the rights it met: the program attaches anew.
+        FbConnection owner(m_modules->database().ownerSettings());
+        FbStatement(owner, QStringLiteral("grant select on ASSOCIACAO to user ULMORA")).execute();
+        FbStatement(owner, QStringLiteral("delete from mon$attachments where mon$attachment_id <> current_connection"))
+            .execute();
+    } else {
+        QVERIFY(QFile::rename(away, path));
+    }
     QCOMPARE(m_messages->shown.size(), 1);
     QCOMPARE(m_messages->shown.at(0).kind, MessageDialog::Kind::Error);
     QCOMPARE(m_messages->shown.at(0).title, QStringLiteral("Erro"));
@@ -486,7 +583,7 @@ void tst_Login::databaseErrorReachesTheCatchPointAndClosesTheUserFields()
     QVERIFY(!field("edtUsuario")->isEnabled());
     QVERIFY(!button("btnOK")->isEnabled());
 
-    // The dialog goes on working.
+    // The dialog goes on working: the next read attaches again.
     enterCnpj(ativa);
     QVERIFY(field("edtUsuario")->isEnabled());
 }

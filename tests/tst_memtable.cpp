@@ -64,6 +64,9 @@ private slots:
     void pendingRowIsCompletedByCursorMove_data();
     void pendingRowIsCompletedByCursorMove();
     void setCurrentRowPastDroppedNewRow();
+    void writingTheSameValueIsNoChange_data();
+    void writingTheSameValueIsNoChange();
+    void cancelledNewRowWhileAViewMovesItsCursor();
     void requiredColumnIsCheckedAfterBeforePost();
     void beforeDeleteCanVetoSilently();
     void deleteOfNewRowOnlyDropsIt();
@@ -282,6 +285,56 @@ void tst_MemTable::pendingRowIsCompletedByCursorMove()
     QCOMPARE(table->state(), MemTable::State::Browse);
     QCOMPARE(names(*table), expected);
     QCOMPARE(table->currentRow(), expectedRow);
+}
+
+void tst_MemTable::writingTheSameValueIsNoChange_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("dropped");
+
+    // A grid's cell editor opened and left hands back an empty text.
+    QTest::newRow("empty text") << QVariant(QString()) << true;
+    QTest::newRow("null") << QVariant() << true;
+    QTest::newRow("the after-insert default again") << QVariant(99) << true;
+    QTest::newRow("a text") << QVariant(u"Z"_s) << false;
+    QTest::newRow("a blank") << QVariant(u" "_s) << false;
+}
+
+// A new row nobody typed into is dropped when the cursor moves on, also when
+// values equal to what it holds were written into it.
+void tst_MemTable::writingTheSameValueIsNoChange()
+{
+    QFETCH(QVariant, value);
+    QFETCH(bool, dropped);
+
+    auto table = abc();
+    table->setAfterInsert([](MemTable &t) { t.setInteger(u"COD", 99); });
+    table->setCurrentRow(1);
+    table->insert();
+    const int column = table->fieldIndex(value.typeId() == QMetaType::Int ? u"COD" : u"NOME");
+    QVERIFY(table->setData(table->index(1, column), value));
+    QCOMPARE(table->isModified(), !dropped);
+    table->next();
+    QCOMPARE(table->recordCount(), dropped ? 3 : 4);
+    QCOMPARE(table->state(), MemTable::State::Browse);
+}
+
+void tst_MemTable::cancelledNewRowWhileAViewMovesItsCursor()
+{
+    // A grid moves its current index off a row that goes and makes the next
+    // row current: the new row is gone once, and no other row with it.
+    auto table = abc();
+    connect(table.get(), &QAbstractItemModel::rowsAboutToBeRemoved, table.get(),
+            [&table](const QModelIndex &, int first) {
+                if (first + 1 < table->rowCount())
+                    table->setCurrentRow(first + 1);
+            });
+    table->setCurrentRow(1);
+    table->insert();
+    QCOMPARE(table->recordCount(), 4);
+    table->cancel();
+    QCOMPARE(names(*table), QStringList({u"A"_s, u"B"_s, u"C"_s}));
+    QCOMPARE(table->state(), MemTable::State::Browse);
 }
 
 void tst_MemTable::setCurrentRowPastDroppedNewRow()

@@ -6,6 +6,7 @@
 #include "DataModules.h"
 #include "KeyTyping.h"
 #include "MessageRecorder.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 #include "uDMds.h"
 #include "uPesqCidade.h"
@@ -15,8 +16,12 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -27,6 +32,9 @@ insert into CIDADE (CID_A_COD, CID_A_DSC, CID_A_UF) values ('3548906', 'SÃO CAR
 insert into CIDADE (CID_A_COD, CID_A_DSC, CID_A_UF) values ('1303908', 'SÃO PAULO DE OLIVENÇA', 'AM');
 insert into CIDADE (CID_A_COD, CID_A_DSC, CID_A_UF) values ('3304557', 'RIO DE JANEIRO', 'RJ');
 insert into CIDADE (CID_A_COD, CID_A_DSC, CID_A_UF) values ('3106200', 'BELO HORIZONTE', 'MG');
+insert into CIDADE (CID_A_COD, CID_A_DSC, CID_A_UF) values ('3156452', 'ROSÁRIO DA LIMEIRA', 'MG');
+insert into CIDADE (CID_A_COD, CID_A_DSC, CID_A_UF) values ('3138625', 'LIMEIRA DO OESTE', 'MG');
+insert into CIDADE (CID_A_COD, CID_A_DSC, CID_A_UF) values ('3526902', 'LIMEIRA', 'SP');
 )";
 
 } // namespace
@@ -42,6 +50,9 @@ private slots:
     void cleanup();
 
     void layout();
+    void everyStateFitsItsColumn();
+    void resultByNameExactMatchFirst_data();
+    void resultByNameExactMatchFirst();
     void searchByFragment_data();
     void searchByFragment();
     void arrowsWalkTheResultFromTheSearchText();
@@ -66,6 +77,9 @@ private:
 
 void tst_PesqCidade::initTestCase()
 {
+    // The dialog is laid out for Tahoma, which the program registers at
+    // start-up.
+    WindowConventions::registerFonts();
     m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
     QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     m_messages = std::make_unique<MessageRecorder>();
@@ -140,6 +154,72 @@ void tst_PesqCidade::layout()
     }
     QCOMPARE(order, (QStringList{QStringLiteral("edtPesq"), QStringLiteral("btnPesq"), QStringLiteral("btnOK"),
                                  QStringLiteral("btnCancela"), QStringLiteral("grdPes")}));
+}
+
+// The state column shows each of the 27 states whole at the dialog's font:
+// no "..." in place of its letters.
+void tst_PesqCidade::everyStateFitsItsColumn()
+{
+    QCOMPARE(grid()->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(QFontInfo(grid()->font()).family(), QStringLiteral("Tahoma"));
+    const QStringList states{u"AC"_s, u"AL"_s, u"AM"_s, u"AP"_s, u"BA"_s, u"CE"_s, u"DF"_s, u"ES"_s, u"GO"_s,
+                             u"MA"_s, u"MG"_s, u"MS"_s, u"MT"_s, u"PA"_s, u"PB"_s, u"PE"_s, u"PI"_s, u"PR"_s,
+                             u"RJ"_s, u"RN"_s, u"RO"_s, u"RR"_s, u"RS"_s, u"SC"_s, u"SE"_s, u"SP"_s, u"TO"_s};
+    MemTable *table = DMds->cdsPesqCidade;
+    table->empty();
+    for (const QString &uf : states) {
+        table->append();
+        table->setText(u"CID_A_COD", u"1234567"_s);
+        table->setText(u"CID_A_DSC", u"CIDADE"_s);
+        table->setText(u"CID_A_UF", uf);
+        table->post();
+    }
+    const int column = table->fieldIndex(u"CID_A_UF");
+    const QFontMetrics metrics(grid()->font());
+    for (int row = 0; row < table->recordCount(); ++row) {
+        const QModelIndex index = grid()->model()->index(row, column);
+        // Where the grid's delegate draws the text, as it lays the cell out.
+        QStyleOptionViewItem option;
+        option.initFrom(grid());
+        option.font = grid()->font();
+        option.rect = grid()->visualRect(index);
+        option.features |= QStyleOptionViewItem::HasDisplay;
+        option.text = index.data().toString();
+        // The style draws the text inside a margin on either side.
+        const int margin = grid()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid()) + 1;
+        const int width
+            = grid()->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, grid()).width() - 2 * margin;
+        QVERIFY2(metrics.horizontalAdvance(option.text) <= width,
+                 qPrintable(QStringLiteral("%1: %2 pixels in %3")
+                                .arg(option.text)
+                                .arg(metrics.horizontalAdvance(option.text))
+                                .arg(width)));
+        QCOMPARE(metrics.elidedText(option.text, Qt::ElideRight, width), option.text);
+    }
+}
+
+void tst_PesqCidade::resultByNameExactMatchFirst_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found"); // in the order shown
+
+    // The city called what was typed, then the others by name.
+    QTest::newRow("LIMEIRA") << u"LIMEIRA"_s << QStringList{u"3526902"_s, u"3138625"_s, u"3156452"_s};
+    QTest::newRow("typed in small letters") << u"limeira"_s << QStringList{u"3526902"_s, u"3138625"_s, u"3156452"_s};
+    QTest::newRow("without its accent") << u"SAO PAULO"_s << QStringList{u"3550308"_s, u"1303908"_s};
+    QTest::newRow("no exact match: by name") << u"SÃO"_s << QStringList{u"3548906"_s, u"3550308"_s, u"1303908"_s};
+    QTest::newRow("blanks around") << u" limeira do oeste "_s << QStringList{u"3138625"_s};
+}
+
+void tst_PesqCidade::resultByNameExactMatchFirst()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+
+    search(typed);
+    QCOMPARE(codes(), found);
+    // The first row is the one OK would take.
+    QCOMPARE(currentCode(), found.first());
 }
 
 void tst_PesqCidade::searchByFragment_data()

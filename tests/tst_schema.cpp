@@ -4,6 +4,7 @@
 // and the two result statements.
 
 #include "FbConnection.h"
+#include "FbError.h"
 #include "FbStatement.h"
 #include "TestDatabase.h"
 
@@ -45,6 +46,9 @@ private slots:
     void referencesRefuseMissingOwnersButTakeZeroWhereUndeclared_data();
     void referencesRefuseMissingOwnersButTakeZeroWhereUndeclared();
     void citySearchIgnoresCaseAndAccents();
+    void namesUseThePortugueseCollation_data();
+    void namesUseThePortugueseCollation();
+    void programUserCannotMoveAGenerator();
 
     void memberDeletion_data();
     void memberDeletion();
@@ -73,6 +77,9 @@ private:
     void exec(const QString &sql);
     qint32 insert(const QString &sql); // an insert "returning" the new key
     qint32 integer(const QString &sql);
+    // The current value of a generator, read as the administrator: the
+    // program's user may not touch generators.
+    qint32 generator(const QString &name);
     double number(const QString &sql);
     int status(const QString &procedure, qint32 id);
     void settle(qint32 id, double due, double adjustment, double paid);
@@ -88,6 +95,7 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<FbConnection> m_connection;
+    std::unique_ptr<FbConnection> m_owner;
     qint32 m_member = 0; // owners for the key tests
     qint32 m_partner = 0;
     qint32 m_group = 0;
@@ -107,6 +115,7 @@ void tst_schema::initTestCase()
                                       "alter sequence GEN_ASSOCIACAO_ID restart with 1;")),
              qPrintable(m_db->error()));
     m_connection = std::make_unique<FbConnection>(m_db->settings());
+    m_owner = std::make_unique<FbConnection>(m_db->ownerSettings());
 
     m_member = newMember();
     m_partner = newPartner(m_member);
@@ -117,6 +126,7 @@ void tst_schema::initTestCase()
 
 void tst_schema::cleanupTestCase()
 {
+    m_owner.reset();
     m_connection.reset();
 }
 
@@ -143,6 +153,13 @@ qint32 tst_schema::integer(const QString &sql)
     if (!rows->next())
         return 0;
     return rows->integerAt(0);
+}
+
+qint32 tst_schema::generator(const QString &name)
+{
+    FbStatement statement(*m_owner, QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(name));
+    auto rows = statement.open();
+    return rows->next() ? rows->integerAt(0) : 0;
 }
 
 double tst_schema::number(const QString &sql)
@@ -302,9 +319,7 @@ void tst_schema::newKeysComeFromTheTablesGenerator()
     QFETCH(QString, owner);
     QFETCH(QString, ownerKind);
 
-    const auto current = [this](const QString &name) {
-        return integer(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(name));
-    };
+    const auto current = [this](const QString &name) { return this->generator(name); };
     // The program reads these two right after inserting a member or a
     // partner, so no other table may draw from them.
     const qint32 membersBefore = current(u"GEN_ASSOCIADO_ID"_s);
@@ -401,6 +416,91 @@ void tst_schema::referencesRefuseMissingOwnersButTakeZeroWhereUndeclared()
         exec(statement);
     else
         QVERIFY_THROWS_EXCEPTION(FbError, exec(statement));
+}
+
+void tst_schema::namesUseThePortugueseCollation_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column");
+
+    QTest::newRow("members") << u"ASSOCIADO"_s << u"ACD_A_NOM"_s;
+    QTest::newRow("association users") << u"ASSOCIACAO_USUARIO"_s << u"USU_A_NOM"_s;
+    QTest::newRow("member users") << u"ASSOCIADO_USUARIO"_s << u"USU_A_NOM"_s;
+    QTest::newRow("partners") << u"PARCEIRO"_s << u"PAR_A_NOM"_s;
+    QTest::newRow("cities") << u"CIDADE"_s << u"CID_A_DSC"_s;
+}
+
+// Every name a list is ordered by sorts the Portuguese way, also in the
+// indexes the database builds on it.
+void tst_schema::namesUseThePortugueseCollation()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+
+    FbStatement statement(*m_connection, u"select trim(c.rdb$collation_name) from rdb$relation_fields rf "
+                                         u"join rdb$fields f on f.rdb$field_name = rf.rdb$field_source "
+                                         u"join rdb$collations c on c.rdb$character_set_id = f.rdb$character_set_id "
+                                         u"and c.rdb$collation_id = rf.rdb$collation_id "
+                                         u"where rf.rdb$relation_name = :T and rf.rdb$field_name = :C"_s);
+    statement.bindText(u"T", table);
+    statement.bindText(u"C", column);
+    auto rows = statement.open();
+    QVERIFY(rows->next());
+    QCOMPARE(rows->textAt(0), u"PT_BR_CI_AI"_s);
+
+    // João before José, Álvaro among the A's, small letters among capitals.
+    FbStatement order(*m_connection, QStringLiteral("select n from (select cast('JOSÉ' as varchar(100)) as n "
+                                                    "from rdb$database union all select 'joão' from rdb$database "
+                                                    "union all select 'ÁLVARO' from rdb$database union all "
+                                                    "select 'BRUNO' from rdb$database union all select 'ANA' "
+                                                    "from rdb$database) order by n collate PT_BR_CI_AI"));
+    auto names = order.open();
+    QStringList sorted;
+    while (names->next())
+        sorted << names->textAt(0);
+    QCOMPARE(sorted, (QStringList{u"ÁLVARO"_s, u"ANA"_s, u"BRUNO"_s, u"joão"_s, u"JOSÉ"_s}));
+}
+
+// On a server the program's user draws keys only through the triggers: it
+// can't move a generator back (which would make every later insert meet a
+// key that exists), while its inserts still get their keys.
+void tst_schema::programUserCannotMoveAGenerator()
+{
+    if (!TestDatabase::onServer())
+        QSKIP("the embedded engine connects as SYSDBA, who holds every right");
+    const qint32 before = generator(u"GEN_ASSOCIADO_ID"_s);
+    for (const QString &sql :
+         {u"select gen_id(GEN_ASSOCIADO_ID, -1000) from rdb$database"_s,
+          u"select gen_id(GEN_ASSOCIADO_ID, 0) from rdb$database"_s,
+          u"select next value for GEN_ASSOCIADO_ID from rdb$database"_s,
+          u"alter sequence GEN_ASSOCIADO_ID restart with 0"_s, u"set generator GEN_ASSOCIADO_ID to 0"_s}) {
+        try {
+            FbStatement statement(*m_connection, sql);
+            if (sql.startsWith(u"select"))
+                statement.open()->next();
+            else
+                statement.execute();
+            QFAIL(qPrintable(u"the program's user ran: "_s + sql));
+        } catch (const FbError &error) {
+            QVERIFY2(error.message().contains(u"no permission"_s, Qt::CaseInsensitive), qPrintable(error.message()));
+        }
+    }
+    QCOMPARE(generator(u"GEN_ASSOCIADO_ID"_s), before);
+
+    // The triggers hold the right: a new member, a contact and a user of it
+    // take the generators' next keys, and a settlement's rest entry too.
+    const qint32 member = newMember();
+    QCOMPARE(member, before + 1);
+    QCOMPARE(generator(u"GEN_ASSOCIADO_ID"_s), before + 1);
+    QVERIFY(insert(QStringLiteral("insert into ASSOCIADO_CONTATO (ACC_A_CON, ACD_I_COD) values ('X', %1) "
+                                  "returning ACC_I_COD")
+                       .arg(member))
+            > 0);
+    const qint32 group = newGroup(member, u"C"_s);
+    const qint32 entry = newOpenEntry(member, newAccount(group), 100.0);
+    const qint32 entriesBefore = generator(u"GEN_ASSOCIADO_PAGAMENTO_ID"_s);
+    settle(entry, 100.0, 0.0, 60.0);
+    QCOMPARE(generator(u"GEN_ASSOCIADO_PAGAMENTO_ID"_s), entriesBefore + 1);
 }
 
 void tst_schema::citySearchIgnoresCaseAndAccents()

@@ -32,6 +32,8 @@ private slots:
     void pesqAssociado();
     void pesqAssociadoFillsRows();
     void pesqAssociadoStaysInItsAssociation();
+    void pesqAssociadoInPortugueseOrder_data();
+    void pesqAssociadoInPortugueseOrder();
     void pesqCidade_data();
     void pesqCidade();
     void pesqCidadeByName();
@@ -83,6 +85,24 @@ insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, PAR_A_LGR
   values (102, 'C', '33344455566', 'CLIENTE DE OUTRO', 'RUA C', '3', 'JARDIM', 20);
 insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, PAR_A_LGR, PAR_A_NUM, PAR_A_BRR, ACD_I_COD)
   values (103, 'C', '44455566677', 'SEM DONO SOUZA', 'RUA D', '4', 'CENTRO', null);
+insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (5, '45997418000153', 'NOMES', 'S');
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (501, 'ZÉLIA', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (502, 'JOSÉ', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (503, 'ÓSCAR', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (504, 'JOÃO', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (505, 'ÉDER', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (506, 'Álvaro', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (507, 'ANA', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (508, 'alberto', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (509, 'EDSON', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (510, 'ÂNGELA', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (511, 'PAULO', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (512, 'BRUNO', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (513, 'CÉSAR', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (514, 'CAIO', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (515, 'ÇAPÉ', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (516, 'ISABEL', 5);
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (517, 'Íris', 5);
 )"_s,
                                               DataModules::DataAccess, TestDatabase::WithReference);
     QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
@@ -108,7 +128,7 @@ void tst_Searches::textoPesqAssociado_data()
     QTest::newRow("example: nome, trimmed")
         << 3 << int(tpNome) << u" SILVA "_s
         << u"select a.acd_i_cod, a.acd_a_cnpj, a.acd_a_nom, a.acd_a_lgr, a.acd_a_num, a.acd_a_brr, a.acd_a_abl "
-           u"from associado a where (a.ass_i_cod = 3) and (a.acd_a_nom like '%SILVA%') order by a.acd_a_nom"_s;
+           u"from associado a where (a.ass_i_cod = 3) and (a.acd_a_nom collate UTF8 like '%SILVA%') order by a.acd_a_nom"_s;
     QTest::newRow("documento") << 3 << int(tpDocumento) << u"123"_s
                                << head + u"3) and (a.acd_a_cnpj like '%123%') order by a.acd_a_nom"_s;
     QTest::newRow("endereco, quote doubled")
@@ -119,7 +139,7 @@ void tst_Searches::textoPesqAssociado_data()
     // Wildcards of the text stay wildcards; a quote cannot end the literal.
     QTest::newRow("wildcards and injection")
         << 1 << int(tpNome) << u"_%') or (1=1"_s
-        << head + u"1) and (a.acd_a_nom like '%_%'') or (1=1%') order by a.acd_a_nom"_s;
+        << head + u"1) and (a.acd_a_nom collate UTF8 like '%_%'') or (1=1%') order by a.acd_a_nom"_s;
 }
 
 void tst_Searches::textoPesqAssociado()
@@ -140,16 +160,19 @@ void tst_Searches::textoPesqCidade_data()
     QTest::newRow("example: ibge")
         << int(tpIbge) << u"3550308"_s
         << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_cod = '3550308') "_s;
+    // By name, the city called exactly so first.
     QTest::newRow("example: cidade")
         << int(tpCidade) << u"SANTA BARBARA D'OESTE"_s
         << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_dsc like "
-           u"'%SANTA BARBARA D''OESTE%') "_s;
+           u"'%SANTA BARBARA D''OESTE%') order by iif(c.cid_a_dsc = 'SANTA BARBARA D''OESTE', 0, 1), c.cid_a_dsc, "
+           u"c.cid_a_uf"_s;
     QTest::newRow("ibge trimmed, quote doubled")
         << int(tpIbge) << u" 35'5 "_s
         << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_cod = '35''5') "_s;
     QTest::newRow("cidade empty")
         << int(tpCidade) << QString()
-        << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_dsc like '%%') "_s;
+        << u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c where (c.cid_a_dsc like '%%') "
+           u"order by iif(c.cid_a_dsc = '', 0, 1), c.cid_a_dsc, c.cid_a_uf"_s;
 }
 
 void tst_Searches::textoPesqCidade()
@@ -174,7 +197,8 @@ void tst_Searches::textoPesqParceiro_data()
     QTest::newRow("example: meus, nome, cliente")
         << int(tpMeus) << int(tpNome) << int(tpCliente) << 12 << u"SOUZA"_s
         << u"select p.par_i_cod, p.par_a_cnpj_cpf, p.par_a_nom, p.par_a_lgr, p.par_a_num, p.par_a_brr, p.par_a_tip "
-           u"from parceiro p where (p.acd_i_cod = 12) and (p.par_a_tip = 'C') and (p.par_a_nom like '%SOUZA%') "
+           u"from parceiro p where (p.acd_i_cod = 12) and (p.par_a_tip = 'C') and (p.par_a_nom collate UTF8 like "
+           u"'%SOUZA%') "
            u"order by p.par_a_nom"_s;
     QTest::newRow("example: todos, bairro, todos")
         << int(tpTodosCad) << int(tpBairro) << int(tpTodosParc) << 12 << u"CENTRO"_s
@@ -216,8 +240,10 @@ void tst_Searches::pesqAssociado_data()
 
     QTest::newRow("nome") << int(tpNome) << u"SILVA"_s << Keys{10, 11};
     QTest::newRow("nome trimmed") << int(tpNome) << u"  SOUZA\t"_s << Keys{12};
-    // LIKE on the stored text: the case of what is typed is kept.
+    // LIKE on the stored text: the case of what is typed is kept, also for
+    // the name, which sorts without regard to case.
     QTest::newRow("nome lower case") << int(tpNome) << u"silva"_s << Keys{};
+    QTest::newRow("bairro lower case") << int(tpBairro) << u"centro"_s << Keys{};
     QTest::newRow("documento") << int(tpDocumento) << u"5299"_s << Keys{12};
     QTest::newRow("endereco with quote") << int(tpEndereco) << u"D'OESTE"_s << Keys{10};
     // Blank text: every row whose column is not NULL.
@@ -266,6 +292,41 @@ void tst_Searches::pesqAssociadoStaysInItsAssociation()
     QCOMPARE(keysOf(*DM->PesqAssociado(tpEndereco, u"D'OESTE"_s)), Keys{20});
     AssociacaoAtual->setId(0);
     QCOMPARE(keysOf(*DM->PesqAssociado(tpNome, u"%"_s)), Keys{});
+}
+
+void tst_Searches::pesqAssociadoInPortugueseOrder_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("JOÃO before JOSÉ") << u"JOÃO"_s << u"JOSÉ"_s;
+    QTest::newRow("Álvaro among the A's") << u"Álvaro"_s << u"ANA"_s;
+    QTest::newRow("Álvaro before BRUNO") << u"Álvaro"_s << u"BRUNO"_s;
+    QTest::newRow("case ignored") << u"alberto"_s << u"Álvaro"_s;
+    QTest::newRow("small letters before B") << u"alberto"_s << u"BRUNO"_s;
+    QTest::newRow("Â among the A's") << u"ANA"_s << u"ÂNGELA"_s;
+    QTest::newRow("É among the E's") << u"ÉDER"_s << u"EDSON"_s;
+    QTest::newRow("Ó before P") << u"ÓSCAR"_s << u"PAULO"_s;
+    QTest::newRow("Ç among the C's") << u"CAIO"_s << u"ÇAPÉ"_s;
+    QTest::newRow("Ç before CÉSAR") << u"ÇAPÉ"_s << u"CÉSAR"_s;
+    QTest::newRow("Í among the I's") << u"Íris"_s << u"ISABEL"_s;
+    QTest::newRow("ZÉLIA last") << u"PAULO"_s << u"ZÉLIA"_s;
+}
+
+// The member list in the order a Brazilian reads names: accents and case do
+// not push a name after Z.
+void tst_Searches::pesqAssociadoInPortugueseOrder()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+
+    AssociacaoAtual->setId(5);
+    const auto found = DM->PesqAssociado(tpNome, QString());
+    QStringList names;
+    for (const auto &row : found->Lista())
+        names << row->nome();
+    QCOMPARE(names.size(), 17);
+    QVERIFY2(names.indexOf(before) >= 0 && names.indexOf(before) < names.indexOf(after), qPrintable(names.join(u", ")));
 }
 
 void tst_Searches::pesqCidade_data()

@@ -8,6 +8,7 @@
 #include "InputConventions.h"
 #include "LanguageControl.h"
 #include "MemTable.h"
+#include "MessageDialogHook.h"
 #include "uDMds.h"
 #include "uUsuario.h"
 
@@ -37,6 +38,8 @@ private slots:
     void passwordIsMaskedUntilMostrarSenhaIsTicked();
     void okWritesTheFieldsIntoTheRow();
     void okWithoutChangesLeavesTheRowAsItWas();
+    void okRequiresNameUserAndPassword_data();
+    void okRequiresNameUserAndPassword();
     void cancelLeavesTheRowAsItWas_data();
     void cancelLeavesTheRowAsItWas();
 
@@ -287,6 +290,73 @@ void tst_Usuario::okWithoutChangesLeavesTheRowAsItWas()
     QCOMPARE(text("USU_A_SEN"), u"Senha1"_s);
     QCOMPARE(text("USU_A_MST"), u"S"_s);
     QCOMPARE(text("USU_A_ABL"), u"N"_s);
+}
+
+void tst_Usuario::okRequiresNameUserAndPassword_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("usuario");
+    QTest::addColumn<QString>("senha");
+    QTest::addColumn<QString>("message"); // none: accepted
+    QTest::addColumn<QString>("focus");
+
+    const QString nome = u"O campo nome tem que ser preenchido."_s;
+    const QString usuario = u"O campo usuário tem que ser preenchido."_s;
+    const QString senha = u"O campo senha tem que ser preenchido."_s;
+    QTest::newRow("all filled") << u"ANA"_s << u"ANA"_s << u"X"_s << QString() << QString();
+    QTest::newRow("blanks around are text") << u" ANA "_s << u" ANA"_s << u"X "_s << QString() << QString();
+    QTest::newRow("nothing typed") << QString() << QString() << QString() << nome << u"dbedtUSU_A_NOM"_s;
+    QTest::newRow("empty name") << QString() << u"ANA"_s << u"X"_s << nome << u"dbedtUSU_A_NOM"_s;
+    QTest::newRow("blank name") << u"   "_s << u"ANA"_s << u"X"_s << nome << u"dbedtUSU_A_NOM"_s;
+    QTest::newRow("empty user") << u"ANA"_s << QString() << u"X"_s << usuario << u"dbedtUSU_A_USU"_s;
+    QTest::newRow("one blank as user") << u"ANA"_s << u" "_s << u"X"_s << usuario << u"dbedtUSU_A_USU"_s;
+    QTest::newRow("empty password") << u"ANA"_s << u"ANA"_s << QString() << senha << u"dbedtUSU_A_SEN"_s;
+    QTest::newRow("one blank as password") << u"ANA"_s << u"ANA"_s << u" "_s << senha << u"dbedtUSU_A_SEN"_s;
+    QTest::newRow("user and password blank: the user first")
+        << u"ANA"_s << u" "_s << u" "_s << usuario << u"dbedtUSU_A_USU"_s;
+}
+
+// A new user as "Novo" prepares it: the editor refuses it until a name, a
+// user name and a password are typed, and the row stays as it was.
+void tst_Usuario::okRequiresNameUserAndPassword()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, usuario);
+    QFETCH(QString, senha);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    MemTable *table = DMds->cdsPesUsuario;
+    table->append();
+    table->setInteger(u"USU_I_COD", 0);
+    table->setText(u"USU_A_ABL", u"S"_s);
+    table->setText(u"USU_A_MST", u"N"_s);
+    table->setInteger(u"ASS_I_COD", 1);
+    open();
+    for (const auto &[name, text] : {std::pair{"dbedtUSU_A_NOM", nome}, std::pair{"dbedtUSU_A_USU", usuario},
+                                     std::pair{"dbedtUSU_A_SEN", senha}}) {
+        if (!text.isEmpty())
+            typeInto(field(name), text);
+    }
+    field("dbedtUSU_A_NOM")->setFocus();
+
+    MessageDialogHook messages;
+    QTest::mouseClick(button("btnOK"), Qt::LeftButton);
+    if (message.isEmpty()) {
+        QCOMPARE(messages.texts(), QStringList());
+        QCOMPARE(m_editor->result(), int(QDialog::Accepted));
+        QCOMPARE(text("USU_A_NOM"), nome);
+        QCOMPARE(text("USU_A_USU"), usuario);
+        QCOMPARE(text("USU_A_SEN"), senha);
+        return;
+    }
+    QCOMPARE(messages.texts(), QStringList{message});
+    QCOMPARE(messages.shown.at(0).kind, MessageDialog::Kind::Information);
+    QVERIFY(m_editor->isVisible());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(text("USU_A_NOM"), QString());
+    QCOMPARE(text("USU_A_USU"), QString());
+    QCOMPARE(text("USU_A_SEN"), QString());
 }
 
 void tst_Usuario::cancelLeavesTheRowAsItWas_data()

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -28,14 +29,21 @@ TfrmPesqCidade::TfrmPesqCidade(QWidget *parent) : QDialog(parent), ui(std::make_
     UpperCaseValidator::apply(ui->edtPesq);
     ui->edtPesq->installEventFilter(this);
 
-    // Each column as wide as its values may be, at least as its title.
+    // Each column as wide as its values may be, at least as its title: the
+    // code and the name measured in digits, the state in its widest capital
+    // (M and W are far wider than a digit), plus the cell's text margins.
     MemTable *table = DMds->cdsPesqCidade;
     const QFontMetrics metrics(font());
+    int widestCapital = 0;
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter)
+        widestCapital = std::max(widestCapital, metrics.horizontalAdvance(QChar(letter)));
+    const int margins = 2 * (ui->grdPes->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ui->grdPes) + 1);
     QList<BrowseColumn> columns;
     for (const auto &[name, title] : {std::pair(u"CID_A_COD"_s, u"Cód. IBGE"_s), std::pair(u"CID_A_DSC"_s, u"Cidade"_s),
                                       std::pair(u"CID_A_UF"_s, u"UF"_s)}) {
-        const int values = table->column(table->fieldIndex(name)).size * metrics.horizontalAdvance(QLatin1Char('0'));
-        columns.append({name, title, std::max(values, metrics.horizontalAdvance(title)) + 8});
+        const int character = name == u"CID_A_UF" ? widestCapital : metrics.horizontalAdvance(QLatin1Char('0'));
+        const int values = table->column(table->fieldIndex(name)).size * character;
+        columns.append({name, title, std::max(values, metrics.horizontalAdvance(title)) + margins + 2});
     }
     setupBrowseGrid(ui->grdPes, table, columns);
 

@@ -5,7 +5,9 @@
 #include "FieldMapper.h"
 #include "InputConventions.h"
 #include "MemTable.h"
+#include "MessageDialog.h"
 #include "PasswordStarStyle.h"
+#include "Trim.h"
 #include "UpperCaseValidator.h"
 #include "WindowConventions.h"
 #include "uDMds.h"
@@ -71,6 +73,27 @@ void TfrmUsuario::chkMostrarSenhaClick()
 
 void TfrmUsuario::btnOKClick()
 {
+    if (!ValidaCampos())
+        return;
     m_mapper->submit();
     accept();
+}
+
+bool TfrmUsuario::ValidaCampos()
+{
+    // A user without a name, a user name or a password is refused: the
+    // login refuses blank ones, so such a user could never be told apart.
+    const std::pair<QLineEdit *, QString> required[] = {
+        {ui->dbedtUSU_A_NOM, QStringLiteral("O campo nome tem que ser preenchido.")},
+        {ui->dbedtUSU_A_USU, QStringLiteral("O campo usuário tem que ser preenchido.")},
+        {ui->dbedtUSU_A_SEN, QStringLiteral("O campo senha tem que ser preenchido.")},
+    };
+    for (const auto &[field, message] : required) {
+        if (Trim(field->text()).isEmpty()) {
+            MessageDialog::information(message);
+            field->setFocus();
+            return false;
+        }
+    }
+    return true;
 }

@@ -11,8 +11,9 @@ class frmUsuario;
 }
 
 // The user editor: a modal dialog on the current row of cdsPesUsuario. OK
-// writes the fields into the row (which the caller then posts) and checks
-// nothing; Cancela and Esc leave the row as it was. The list window decides
+// requires a name, a user name and a password (blanks alone count as none),
+// then writes the fields into the row, which the caller posts; Cancela and
+// Esc leave the row as it was. The list window decides
 // whether "Mostrar Senha" is offered.
 class TfrmUsuario : public QDialog
 {
@@ -32,6 +33,7 @@ protected:
 
 private:
     void btnOKClick();
+    bool ValidaCampos();
 
     std::unique_ptr<Ui::frmUsuario> ui;
     FieldMapper *m_mapper = nullptr;

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QUuid>
 
 namespace {
@@ -202,15 +201,15 @@ QString TestDatabase::writeDefinitions() const
 {
     const ConnectionSettings s = settings();
     const QString file = m_dir.filePath(QStringLiteral("connections.ini"));
-    QSettings ini(file, QSettings::IniFormat);
-    ini.beginGroup(QStringLiteral("Ulmora"));
-    ini.setValue(QStringLiteral("Database"), s.database);
-    ini.setValue(QStringLiteral("Server"), s.server);
-    ini.setValue(QStringLiteral("Port"), s.port > 0 ? QString::number(s.port) : QString());
-    ini.setValue(QStringLiteral("User_Name"), s.userName);
-    ini.setValue(QStringLiteral("Password"), s.password);
-    ini.setValue(QStringLiteral("CharacterSet"), s.characterSet);
-    ini.endGroup();
-    ini.sync();
+    // Written the way the README tells a person to: the path and the
+    // password between double quotes, taken as they stand.
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(file));
+    const QString text = QStringLiteral("[Ulmora]\nDatabase=\"%1\"\nServer=%2\nPort=%3\nUser_Name=%4\n"
+                                        "Password=\"%5\"\nCharacterSet=%6\n")
+                             .arg(s.database, s.server, s.port > 0 ? QString::number(s.port) : QString(), s.userName,
+                                  s.password, s.characterSet);
+    out.write(text.toUtf8());
     return file;
 }
