@@ -84,8 +84,10 @@ public:
     // The texts the searches open; the session keys they read are arguments here.
     static QString textoPesqAssociado(qint32 iASS, TTipoPesqParceiro TipoPesquisa, const QString &sTexto);
     static QString textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto);
+    // "Todos cadastrados" (tpTodosCad) is every partner of the members of
+    // the association iASS, never those of another association's members.
     static QString textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
-                                     TTipoParceiro TipoParceiro, qint32 iACD, const QString &sTexto);
+                                     TTipoParceiro TipoParceiro, qint32 iACD, qint32 iASS, const QString &sTexto);
 
     // Accounts, entries and result statements.
     std::unique_ptr<TListaContaGrupo> LeContaGrupo(qint32 iACD);
