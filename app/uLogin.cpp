@@ -9,6 +9,7 @@
 #include "TListaUsuarios.h"
 #include "Trim.h"
 #include "UpperCaseValidator.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 
 #include <QCoreApplication>
@@ -26,12 +27,9 @@ TfrmLogin::TfrmLogin(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmLogin>()), m_iniDirectory(QCoreApplication::applicationDirPath())
 {
     ui->setupUi(this);
-    // The layout is given in pixels for Tahoma at a 19-pixel character height.
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(19);
-    setFont(tahoma);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Tahoma 14 point: a 19-pixel character height.
+    setFont(WindowConventions::tahoma(14));
+    WindowConventions::fixDialogFrame(this);
 
     UpperCaseValidator::apply(ui->edtUsuario);
     UpperCaseValidator::apply(ui->edtSenha);

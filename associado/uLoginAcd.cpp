@@ -9,6 +9,7 @@
 #include "TUsuarios.h"
 #include "Trim.h"
 #include "UpperCaseValidator.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 #include "uRotinas.h"
 
@@ -34,13 +35,10 @@ TfrmLoginAcd::TfrmLoginAcd(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmLoginAcd>()), m_iniDirectory(QCoreApplication::applicationDirPath())
 {
     ui->setupUi(this);
-    // The layout is the association's login: pixels for Tahoma at a
-    // 19-pixel character height.
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(19);
-    setFont(tahoma);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The association's login's look: Tahoma 14 point (a 19-pixel
+    // character height), a fixed frame.
+    setFont(WindowConventions::tahoma(14));
+    WindowConventions::fixDialogFrame(this);
 
     UpperCaseValidator::apply(ui->edtUsuario);
     UpperCaseValidator::apply(ui->edtSenha);

@@ -9,17 +9,16 @@
 #include "TUsuarios.h"
 #include "Trim.h"
 #include "UpperCaseValidator.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 
 TfrmTrocaSenha::TfrmTrocaSenha(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmTrocaSenha>())
 {
     ui->setupUi(this);
-    // The login's look: Tahoma at a 19-pixel character height.
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(19);
-    setFont(tahoma);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The association's login's look: Tahoma 14 point (a 19-pixel
+    // character height), a fixed frame.
+    setFont(WindowConventions::tahoma(14));
+    WindowConventions::fixDialogFrame(this);
 
     // Typed as the login types it, or it could never be typed there.
     for (QLineEdit *field : {ui->edtNovaSenha, ui->edtConfirma}) {

@@ -4,6 +4,7 @@
 // deletion marks, the case of what is typed, and the keyboard.
 
 #include "Application.h"
+#include "Controls.h"
 #include "DataModules.h"
 #include "FieldMapper.h"
 #include "ForegroundDelegate.h"
@@ -13,6 +14,7 @@
 #include "ModalAnswer.h"
 #include "Session.h"
 #include "TAssociado.h"
+#include "TUsuarios.h"
 #include "uAssociado.h"
 #include "uDM.h"
 #include "uDMds.h"
@@ -25,9 +27,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -83,6 +88,9 @@ private slots:
     void contacts();
     void markedContactGreyAlsoWhenSelected();
     void enterMovesOnAndEndsOnOk();
+    void packageBoxesBoundToTheFlags_data();
+    void packageBoxesBoundToTheFlags();
+    void newMemberRowAndLoginUser();
     void changedDocument_data();
     void changedDocument();
 
@@ -98,10 +106,7 @@ private:
     template<typename T = QLineEdit>
     T *control(const char *name) const
     {
-        T *widget = m_editor->findChild<T *>(QLatin1StringView(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        return child<T>(m_editor.get(), name);
     }
     QWidget *focused() const { return QApplication::focusWidget(); }
     MemTable *membro() const { return DMds->cdsCadAssociado; }
@@ -138,28 +143,15 @@ void tst_Associado::openToEdit(qint32 id)
 {
     const std::unique_ptr<TAssociado> associado = DM->LeAssociadoID(id);
     QCOMPARE(associado->id(), id);
-    DMds->PopulacdsCadAssociado(*associado);
-    DMds->PopulacdsCadFoneAcd(*associado);
     m_editor = std::make_unique<TfrmAssociado>();
-    m_editor->EditaMascara();
-    m_editor->grpUsu()->setVisible(false);
+    m_editor->PreparaEdicao(*associado);
     show();
 }
 
 void tst_Associado::openNew(const QString &documento)
 {
-    membro()->empty();
-    membro()->append();
-    membro()->setInteger(u"ACD_I_COD", 0);
-    membro()->setText(u"ACD_A_CNPJ", documento);
-    membro()->setInteger(u"ASS_I_COD", 1);
-    membro()->setText(u"ACD_A_ABL", QStringLiteral("S"));
-    membro()->post();
-    fones()->empty();
     m_editor = std::make_unique<TfrmAssociado>();
-    m_editor->EditaMascara();
-    m_editor->dbedtACD_A_CNPJ()->setEnabled(false);
-    m_editor->grpUsu()->setVisible(true);
+    m_editor->PreparaNovo(documento);
     show();
 }
 
@@ -733,6 +725,106 @@ void tst_Associado::changedDocument()
                            : member == 11 ? QStringLiteral("11444777000161")
                                           : QStringLiteral("12ABC34501DE35");
     QCOMPARE(membro()->text(u"ACD_A_CNPJ"), stored);
+}
+
+void tst_Associado::packageBoxesBoundToTheFlags_data()
+{
+    QTest::addColumn<qint32>("id");
+    QTest::addColumn<bool>("toggle");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("pct1");
+    QTest::addColumn<QString>("pct2");
+
+    // Member 10 has "S" and "N"; member 11 no flags at all.
+    QTest::newRow("both toggled, OK") << 10 << true << true << u"N"_s << u"S"_s;
+    QTest::newRow("both toggled, Cancela") << 10 << true << false << u"S"_s << u"N"_s;
+    QTest::newRow("untouched, OK") << 10 << false << true << u"S"_s << u"N"_s;
+    QTest::newRow("empty flags ticked, OK") << 11 << true << true << u"S"_s << u"S"_s;
+    QTest::newRow("empty flags untouched, OK") << 11 << false << true << QString() << QString();
+}
+
+void tst_Associado::packageBoxesBoundToTheFlags()
+{
+    QFETCH(qint32, id);
+    QFETCH(bool, toggle);
+    QFETCH(bool, ok);
+    QFETCH(QString, pct1);
+    QFETCH(QString, pct2);
+
+    openToEdit(id);
+    auto *pct01 = control<QCheckBox>("chkPct01");
+    auto *pct02 = control<QCheckBox>("chkPct02");
+    QCOMPARE(pct01->isChecked(), id == 10);
+    QCOMPARE(pct02->isChecked(), false);
+    if (toggle) {
+        QTest::mouseClick(pct01, Qt::LeftButton);
+        QTest::mouseClick(pct02, Qt::LeftButton);
+        // Written on OK, not while the dialog is open.
+        QCOMPARE(membro()->state(), MemTable::State::Browse);
+    }
+    if (ok)
+        clickOk();
+    else
+        QTest::mouseClick(control<QPushButton>("btnCancela"), Qt::LeftButton);
+    QVERIFY(!m_editor->isVisible());
+    QCOMPARE(membro()->text(u"ACD_A_PCT1"), pct1);
+    QCOMPARE(membro()->text(u"ACD_A_PCT2"), pct2);
+    QCOMPARE(m_messages->texts(), QStringList());
+}
+
+void tst_Associado::newMemberRowAndLoginUser()
+{
+    // The session's member (the one last read by its document) lends its
+    // address; the association, the user and the flags are the new member's.
+    const auto reset = qScopeGuard([this] {
+        UsuarioLogado = TUsuarioLogado();
+        // Back to no member read: a blank row's values.
+        membro()->empty();
+        membro()->append();
+        AssociadoAtual->LerDataset(*membro());
+        membro()->cancel();
+    });
+    QVERIFY(DM->LeAssociadoCNPJ(u"12345678909"_s));
+    UsuarioLogado.id = 7;
+    UsuarioLogado.nome = u"MARIA OPERADORA"_s;
+    DMds->cdsCadFoneAcd->append();
+    DMds->cdsCadFoneAcd->setText(u"ACC_A_CON", u"DE ANTES"_s);
+    DMds->cdsCadFoneAcd->post();
+    openNew(u"11144477735"_s);
+
+    QCOMPARE(m_editor->windowTitle(),
+             u"Associado - "_s + QDate::currentDate().toString(u"dd/MM/yyyy"_s) + u"|MARIA OPERADORA"_s);
+    QCOMPARE(membro()->recordCount(), 1);
+    QCOMPARE(membro()->integer(u"ACD_I_COD"), 0);
+    QCOMPARE(membro()->text(u"ACD_A_CNPJ"), u"11144477735"_s);
+    QCOMPARE(membro()->text(u"ACD_A_NOM"), u"JOSÉ DA SILVA"_s);
+    QCOMPARE(membro()->text(u"ACD_A_CPL"), u"FUNDOS"_s);
+    QCOMPARE(membro()->text(u"CID_A_DSC"), u"SÃO PAULO"_s);
+    QCOMPARE(membro()->text(u"ACD_A_MAIL"), u"Jose@Silva.com.br"_s);
+    QCOMPARE(membro()->integer(u"ASS_I_COD"), AssociacaoAtual->id());
+    QCOMPARE(membro()->text(u"ACD_A_ABL"), u"S"_s);
+    QCOMPARE(membro()->text(u"ACD_A_PCT1"), u"S"_s);
+    QCOMPARE(membro()->text(u"ACD_A_PCT2"), u"S"_s);
+    QCOMPARE(membro()->integer(u"USU_I_COD"), 7);
+    QCOMPARE(membro()->text(u"USU_A_NOM"), u"MARIA OPERADORA"_s);
+    // Not the session member's registration: the database dates the new one.
+    QVERIFY(membro()->dateTime(u"ACD_D_CAD").isEmpty());
+    QCOMPARE(fones()->recordCount(), 0);
+    QVERIFY(control<QCheckBox>("chkPct01")->isChecked());
+    QVERIFY(control<QCheckBox>("chkPct02")->isChecked());
+
+    typeInto("edtNomeUsu", u"dono da loja"_s);
+    typeInto("edtUsuario", u"dono"_s);
+    clickOk();
+    QCOMPARE(m_editor->result(), int(QDialog::Accepted));
+    const TUsuarios login = m_editor->usuarioLogin();
+    QCOMPARE(login.id(), 0);
+    QCOMPARE(login.nome(), u"DONO DA LOJA"_s);
+    QCOMPARE(login.usuario(), u"DONO"_s);
+    QCOMPARE(login.senha(), u"11144"_s);
+    QCOMPARE(login.mst(), u"S"_s);
+    QCOMPARE(login.abilitado(), u"S"_s);
+
 }
 
 int main(int argc, char *argv[])

@@ -3,11 +3,13 @@
 // member, edit) driven through the real prompt and editor, checked in the
 // database afterwards.
 //
-// The test functions share one database: the searches run before the
-// functions that write, and each writing function works on members of its
-// own.
+// Each test function (each row of a data table) starts on a database that
+// holds the fixture and nothing else, so they may run in any order or alone:
+// a function that writes (or may) says so first, and the next one gets a
+// fresh database; the others share one.
 
 #include "Application.h"
+#include "Controls.h"
 #include "DataModules.h"
 #include "ForegroundDelegate.h"
 #include "KeyTyping.h"
@@ -67,15 +69,6 @@ struct DelegateProbe : ForegroundDelegate
     using ForegroundDelegate::initStyleOption;
 };
 
-template<typename T = QLineEdit>
-T *child(QWidget *window, const char *name)
-{
-    T *widget = window->findChild<T *>(QLatin1StringView(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
 void typeInto(QWidget *window, const char *name, const QString &text)
 {
     auto *field = child(window, name);
@@ -130,6 +123,9 @@ private slots:
     void newMemberEndToEnd();
 
 private:
+    void openWindow();
+    // Called first by a function that writes to the database (or may).
+    void writesToTheDatabase() { m_written = true; }
     void search(int type, const QString &text);
     QStringList names() const;
     void press(Qt::Key key);
@@ -141,14 +137,12 @@ private:
     std::unique_ptr<WidgetFeedback> m_feedback;
     std::unique_ptr<MessageDialogHook> m_messages;
     std::unique_ptr<TfrmCadAssociado> m_window;
+    bool m_written = false;
 };
 
 void tst_CadAssociado::initTestCase()
 {
     LanguageControl::install();
-    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
-    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
-    QVERIFY(DM->LeAssociacao(QStringLiteral("11222333000181")));
     UsuarioLogado.id = 7;
     UsuarioLogado.nome = QStringLiteral("MARIA OPERADORA");
     // The data layer's own messages reach the hook too.
@@ -164,6 +158,18 @@ void tst_CadAssociado::cleanupTestCase()
 }
 
 void tst_CadAssociado::init()
+{
+    if (!m_modules || m_written) {
+        m_modules.reset();
+        m_written = false;
+        m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture), DataModules::WithPresentation);
+        QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
+        QVERIFY(DM->LeAssociacao(QStringLiteral("11222333000181")));
+    }
+    openWindow();
+}
+
+void tst_CadAssociado::openWindow()
 {
     m_window = std::make_unique<TfrmCadAssociado>();
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -456,7 +462,7 @@ void tst_CadAssociado::rowsKeptForTheNextWindow()
 {
     search(0, QStringLiteral("PARCEIRA"));
     m_window.reset();
-    init();
+    openWindow();
     // Nothing searched at opening: the last search's rows.
     QCOMPARE(names(), QStringList{QStringLiteral("PARCEIRA LTDA")});
     QVERIFY(action("actEdita")->isEnabled());
@@ -476,6 +482,7 @@ void tst_CadAssociado::deleteAnswered()
 {
     QFETCH(int, answer);
     QFETCH(bool, deleted);
+    writesToTheDatabase();
 
     search(0, QStringLiteral("ANA"));
     QCOMPARE(names(), QStringList{QStringLiteral("ANA PAULA")});
@@ -492,6 +499,7 @@ void tst_CadAssociado::deleteAnswered()
 
 void tst_CadAssociado::deleteRefusedByTheDatabase()
 {
+    writesToTheDatabase();
     search(0, QStringLiteral("PARCEIRA"));
     QSignalSpy searches(DMds->cdsPesqAssociado, &QAbstractItemModel::modelReset);
     QTest::mouseClick(child<QPushButton>(m_window.get(), "btnExclui"), Qt::LeftButton);
@@ -525,6 +533,7 @@ void tst_CadAssociado::duplicateDocumentRefused()
 
 void tst_CadAssociado::cancelledEditorsWriteNothing()
 {
+    writesToTheDatabase();
     search(0, QString());
     const QStringList before = names();
     QSignalSpy searches(DMds->cdsPesqAssociado, &QAbstractItemModel::modelReset);
@@ -565,16 +574,17 @@ void tst_CadAssociado::cancelledEditorsWriteNothing()
 
 void tst_CadAssociado::editChangesMemberAndContacts()
 {
+    writesToTheDatabase();
     search(0, QStringLiteral("JOSÉ"));
     QString caption;
     bool loginHidden = false, documentEnabled = false, pct01 = false, pct02 = true;
     ModalAnswer edita([&](QDialog *dialog) {
         auto *editor = static_cast<TfrmAssociado *>(dialog);
         caption = editor->windowTitle();
-        loginHidden = !editor->grpUsu()->isVisibleTo(editor);
-        documentEnabled = editor->dbedtACD_A_CNPJ()->isEnabled();
-        pct01 = editor->chkPct01()->isChecked();
-        pct02 = editor->chkPct02()->isChecked();
+        loginHidden = !child<QGroupBox>(editor, "grpUsu")->isVisibleTo(editor);
+        documentEnabled = child(editor, "dbedtACD_A_CNPJ")->isEnabled();
+        pct01 = child<QCheckBox>(editor, "chkPct01")->isChecked();
+        pct02 = child<QCheckBox>(editor, "chkPct02")->isChecked();
 
         typeInto(editor, "dbedtACD_A_NOM", QStringLiteral("josé da silva jr"));
         // The first contact marked, the second's number changed, a third added.
@@ -590,8 +600,8 @@ void tst_CadAssociado::editChangesMemberAndContacts()
         qobject_cast<QLineEdit *>(cell)->selectAll();
         typeText(cell, QStringLiteral("39990000"));
         addContact(editor, QStringLiteral("NOVO"), QStringLiteral("21"), QStringLiteral("22223333"));
-        editor->chkPct01()->setChecked(false);
-        editor->chkPct02()->setChecked(true);
+        child<QCheckBox>(editor, "chkPct01")->setChecked(false);
+        child<QCheckBox>(editor, "chkPct02")->setChecked(true);
         child(editor, "dbedtACD_A_NOM")->setFocus();
         QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
     });
@@ -621,6 +631,7 @@ void tst_CadAssociado::editChangesMemberAndContacts()
 
 void tst_CadAssociado::editOfAMemberDeletedMeanwhile()
 {
+    writesToTheDatabase();
     search(0, QStringLiteral("COMÉRCIO"));
     // Gone from the database (another seat) while still listed here.
     QVERIFY(DM->ExcluirAssociado(11));
@@ -654,6 +665,7 @@ void tst_CadAssociado::newMemberEndToEnd()
     QFETCH(QString, documento);
     QFETCH(QString, shown);
     QFETCH(bool, uncheckSecondPackage);
+    writesToTheDatabase();
 
     search(0, QString());
     const int before = names().size();
@@ -668,11 +680,11 @@ void tst_CadAssociado::newMemberEndToEnd()
          [&](QDialog *dialog) {
              auto *editor = static_cast<TfrmAssociado *>(dialog);
              caption = editor->windowTitle();
-             documentEnabled = editor->dbedtACD_A_CNPJ()->isEnabled();
-             shownDocument = editor->dbedtACD_A_CNPJ()->displayText();
-             loginShown = editor->grpUsu()->isVisibleTo(editor);
-             pct01 = editor->chkPct01()->isChecked();
-             pct02 = editor->chkPct02()->isChecked();
+             documentEnabled = child(editor, "dbedtACD_A_CNPJ")->isEnabled();
+             shownDocument = child(editor, "dbedtACD_A_CNPJ")->displayText();
+             loginShown = child<QGroupBox>(editor, "grpUsu")->isVisibleTo(editor);
+             pct01 = child<QCheckBox>(editor, "chkPct01")->isChecked();
+             pct02 = child<QCheckBox>(editor, "chkPct02")->isChecked();
 
              typeInto(editor, "dbedtACD_A_NOM", QStringLiteral("Loja Nova"));
              typeInto(editor, "dbedtACD_A_LGR", QStringLiteral("rua a"));
@@ -695,7 +707,7 @@ void tst_CadAssociado::newMemberEndToEnd()
              typeInto(editor, "edtNomeUsu", QStringLiteral("dono da loja"));
              typeInto(editor, "edtUsuario", QStringLiteral("dono"));
              if (uncheckSecondPackage)
-                 editor->chkPct02()->setChecked(false);
+                 child<QCheckBox>(editor, "chkPct02")->setChecked(false);
              child(editor, "dbedtACD_A_NOM")->setFocus();
              QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
          }});

@@ -4,6 +4,7 @@
 // write, the grey rows, and the window inside the main window.
 
 #include "Application.h"
+#include "Controls.h"
 #include "DataModules.h"
 #include "FbError.h"
 #include "FbStatement.h"
@@ -104,8 +105,8 @@ private slots:
 private:
     // The list window, shown on its own and active.
     void open();
-    QPushButton *button(const char *name) const { return m_window->findChild<QPushButton *>(QLatin1StringView(name)); }
-    QTableView *grid() const { return m_window->findChild<QTableView *>(u"dbgrd1"_s); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(m_window, name); }
+    QTableView *grid() const { return child<QTableView>(m_window, "dbgrd1"); }
     // Runs `action`, which must open the user editor, and hands the editor to
     // `answer` once it is up. Fails when no editor comes within five seconds;
     // an editor `answer` left open is cancelled, so nothing hangs.

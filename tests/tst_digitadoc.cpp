@@ -3,6 +3,7 @@
 // document (no digits, punctuation), which must never reach the member
 // register.
 
+#include "Controls.h"
 #include "uDigitaDoc.h"
 
 #include <QApplication>
@@ -28,9 +29,9 @@ private slots:
     void escapeCancels();
 
 private:
-    QLineEdit *edtDoc() const { return m_prompt->findChild<QLineEdit *>(QStringLiteral("edtDoc")); }
-    QLabel *lblValid() const { return m_prompt->findChild<QLabel *>(QStringLiteral("lblValid")); }
-    QPushButton *btnOK() const { return m_prompt->findChild<QPushButton *>(QStringLiteral("btnOK")); }
+    QLineEdit *edtDoc() const { return child(m_prompt.get(), "edtDoc"); }
+    QLabel *lblValid() const { return child<QLabel>(m_prompt.get(), "lblValid"); }
+    QPushButton *btnOK() const { return child<QPushButton>(m_prompt.get(), "btnOK"); }
 
     std::unique_ptr<TfrmDigitaDoc> m_prompt;
 };

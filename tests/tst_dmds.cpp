@@ -13,7 +13,6 @@
 #include "uDM.h"
 #include "uDMds.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -115,7 +114,7 @@ private slots:
     void partnerEntityFromTheTables();
     void buscaDocParceiro_data();
     void buscaDocParceiro();
-    void fillingManyMembersIsFast();
+    void fillingManyMembersResetsOnce();
 
 private:
     std::unique_ptr<DataModules> m_modules;
@@ -644,7 +643,7 @@ void tst_DMds::buscaDocParceiro()
     AssociadoAtual->setId(0);
 }
 
-void tst_DMds::fillingManyMembersIsFast()
+void tst_DMds::fillingManyMembersResetsOnce()
 {
     constexpr int Count = 100000;
     TListaParceiro lista;
@@ -666,20 +665,17 @@ void tst_DMds::fillingManyMembersIsFast()
     view.resize(740, 320);
     view.show();
     QSignalSpy resets(DMds->cdsPesqAssociado, &MemTable::modelReset);
+    QSignalSpy inserted(DMds->cdsPesqAssociado, &MemTable::rowsInserted);
 
-    QElapsedTimer timer;
-    timer.start();
+    // How long it takes is a figure of the benchmark (2_FillOnly); here: the
+    // grid learns of the rows once, not row by row.
     DMds->PopulacdsPesqAssociado(lista);
-    const qint64 elapsed = timer.elapsed();
-    qInfo("Filling %d member rows took %lld ms", Count, elapsed);
 
     QCOMPARE(DMds->cdsPesqAssociado->recordCount(), Count);
     QCOMPARE(DMds->cdsPesqAssociado->currentRow(), 0);
     QCOMPARE(DMds->cdsPesqAssociado->value(Count - 1, 0).toInt(), Count);
     QCOMPARE(resets.count(), 1);
-    // Generous for a shared machine and a debug build; per-row view updates
-    // would take far longer.
-    QVERIFY2(elapsed < 10000, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    QCOMPARE(inserted.count(), 0);
 }
 
 QTEST_MAIN(tst_DMds)

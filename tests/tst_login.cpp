@@ -3,6 +3,7 @@
 // keyboard and the mouse as a person would.
 
 #include "Application.h"
+#include "Controls.h"
 #include "DataModules.h"
 #include "InputConventions.h"
 #include "LanguageControl.h"
@@ -82,8 +83,8 @@ private slots:
 private:
     // The dialog under test, shown and active, its ini file in a folder of its own.
     void open();
-    QLineEdit *field(const char *name) const { return m_login->findChild<QLineEdit *>(QLatin1StringView(name)); }
-    QPushButton *button(const char *name) const { return m_login->findChild<QPushButton *>(QLatin1StringView(name)); }
+    QLineEdit *field(const char *name) const { return child(m_login.get(), name); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(m_login.get(), name); }
     // Clicks into the field (when it is not the focused one) and types over its text.
     void typeInto(QLineEdit *edit, const QString &text);
     // Types into the CNPJ field and leaves it with Tab.

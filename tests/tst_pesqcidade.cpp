@@ -2,6 +2,7 @@
 // name, walking the result with the arrows without leaving the search text,
 // "OK" only with rows, and the rows kept from one opening to the next.
 
+#include "Controls.h"
 #include "DataModules.h"
 #include "KeyTyping.h"
 #include "MessageRecorder.h"
@@ -54,9 +55,9 @@ private:
     QStringList codes() const;
     QString currentCode() const { return DMds->cdsPesqCidade->text(u"CID_A_COD"); }
 
-    QLineEdit *edtPesq() const { return m_dialog->findChild<QLineEdit *>(QStringLiteral("edtPesq")); }
-    QPushButton *button(const char *name) const { return m_dialog->findChild<QPushButton *>(QLatin1StringView(name)); }
-    QTableView *grid() const { return m_dialog->findChild<QTableView *>(QStringLiteral("grdPes")); }
+    QLineEdit *edtPesq() const { return child(m_dialog.get(), "edtPesq"); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(m_dialog.get(), name); }
+    QTableView *grid() const { return child<QTableView>(m_dialog.get(), "grdPes"); }
 
     std::unique_ptr<DataModules> m_modules;
     std::unique_ptr<MessageRecorder> m_messages;

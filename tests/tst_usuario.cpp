@@ -4,6 +4,7 @@
 // database, are in tst_cadusuario.
 
 #include "Application.h"
+#include "Controls.h"
 #include "InputConventions.h"
 #include "LanguageControl.h"
 #include "MemTable.h"
@@ -44,10 +45,10 @@ private:
     void fillRow();
     // The editor on the current row, shown and active.
     void open();
-    QLineEdit *field(const char *name) const { return m_editor->findChild<QLineEdit *>(QLatin1StringView(name)); }
-    QComboBox *list(const char *name) const { return m_editor->findChild<QComboBox *>(QLatin1StringView(name)); }
-    QCheckBox *mostrarSenha() const { return m_editor->findChild<QCheckBox *>(u"chkMostrarSenha"_s); }
-    QPushButton *button(const char *name) const { return m_editor->findChild<QPushButton *>(QLatin1StringView(name)); }
+    QLineEdit *field(const char *name) const { return child(m_editor.get(), name); }
+    QComboBox *list(const char *name) const { return child<QComboBox>(m_editor.get(), name); }
+    QCheckBox *mostrarSenha() const { return child<QCheckBox>(m_editor.get(), "chkMostrarSenha"); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(m_editor.get(), name); }
     QString text(const char *column) const { return DMds->cdsPesUsuario->text(QString::fromLatin1(column)); }
     void typeInto(QLineEdit *edit, const QString &text);
 

@@ -1,5 +1,6 @@
 #include "FieldMapper.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,10 +11,17 @@
 namespace {
 
 const char lookupProperty[] = "fieldMapperLookup";
+const char flagProperty[] = "fieldMapperFlag";
 
 bool isLookup(const QWidget *editor)
 {
     return qobject_cast<const QComboBox *>(editor) && editor->property(lookupProperty).toBool();
+}
+
+QCheckBox *asFlag(QWidget *editor)
+{
+    auto *box = qobject_cast<QCheckBox *>(editor);
+    return box && box->property(flagProperty).toBool() ? box : nullptr;
 }
 
 // Letters and digits only: what a masked field holds once the mask's
@@ -47,6 +55,8 @@ public:
         if (isLookup(editor)) {
             auto *combo = static_cast<QComboBox *>(editor);
             combo->setCurrentIndex(value.isValid() ? combo->findData(value) : -1);
+        } else if (QCheckBox *box = asFlag(editor)) {
+            box->setChecked(value.toString() == u"S");
         } else if (auto *label = qobject_cast<QLabel *>(editor)) {
             label->setText(value.toString());
         } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
@@ -69,6 +79,12 @@ public:
         QVariant value;
         if (isLookup(editor)) {
             value = static_cast<QComboBox *>(editor)->currentData();
+        } else if (const QCheckBox *box = asFlag(editor)) {
+            // Written only when the box says otherwise than the row: an empty
+            // or null flag is shown unticked and says the same as "N".
+            if (box->isChecked() == (index.data(Qt::EditRole).toString() == u"S"))
+                return;
+            value = box->isChecked() ? QStringLiteral("S") : QStringLiteral("N");
         } else if (qobject_cast<QLabel *>(editor)) {
             return;
         } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
@@ -108,4 +124,10 @@ void FieldMapper::addLookup(QComboBox *combo, int section, const QAbstractItemMo
         combo->addItem(list->index(row, textColumn).data().toString(), list->index(row, keyColumn).data());
     combo->setProperty(lookupProperty, true);
     addMapping(combo, section);
+}
+
+void FieldMapper::addFlag(QCheckBox *box, int section)
+{
+    box->setProperty(flagProperty, true);
+    addMapping(box, section);
 }

@@ -2,6 +2,7 @@
 
 #include <QDataWidgetMapper>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -18,6 +19,7 @@ class QLineEdit;
 //     m_mapper->addMapping(ui->dbedtACD_A_NOM, table->columnIndex(u"ACD_A_NOM"));
 //     m_mapper->addLookup(ui->dblkcbbACD_A_ABL, table->columnIndex(u"ACD_A_ABL"),
 //                         DMds->cdsAtivo, 0 /* ID */, 1 /* DESCRICAO */);
+//     m_mapper->addFlag(ui->chkPct01, table->columnIndex(u"ACD_A_PCT1"));
 //     m_mapper->setCurrentIndex(table->currentRow());
 //     ...
 //     m_mapper->submit();   // on OK
@@ -26,6 +28,7 @@ class QLineEdit;
 // - a text field: its text; a field with an input mask stores only its
 //   letters and digits (the mask's punctuation and blanks are display);
 // - a pick list made with addLookup: the key of the chosen entry;
+// - a check box made with addFlag: "S" when ticked, "N" when not;
 // - a label: nothing (display only);
 // - others: the widget's user property, as Qt's mapper does.
 // A value equal to the row's is not written, so submitting an untouched
@@ -44,6 +47,10 @@ public:
     // `list` (copied once: lookup tables don't change) and stores the
     // chosen row's `keyColumn` in `section`.
     void addLookup(QComboBox *combo, int section, const QAbstractItemModel *list, int keyColumn, int textColumn);
+
+    // A check box over a flag column: ticked for "S", unticked for anything
+    // else; it stores "S" or "N" when the box was changed.
+    void addFlag(QCheckBox *box, int section);
 
     // What submit() stores from a text field, for a dialog that checks the
     // value before it is written.

@@ -9,13 +9,18 @@
 // selection keeps its background and only the text colour changes.
 //
 //     ui->dbgrdAcd->setItemDelegate(new ForegroundDelegate(ui->dbgrdAcd));
+//
+// Given an alignment, it draws the values of its cells that way.
 class ForegroundDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit ForegroundDelegate(QObject *parent = nullptr, Qt::Alignment alignment = {});
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    Qt::Alignment m_alignment;
 };

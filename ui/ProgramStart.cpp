@@ -4,11 +4,10 @@
 #include "LanguageControl.h"
 #include "Session.h"
 #include "WidgetFeedback.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 #include "uDMds.h"
 
-#include <QFileInfo>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QWidget>
 
@@ -28,23 +27,10 @@ struct GlobalsReset
 
 } // namespace
 
-void ProgramStart::registerFonts()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    for (const QString &file :
-         {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"), QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf")}) {
-        if (QFileInfo::exists(file))
-            QFontDatabase::addApplicationFont(file);
-    }
-}
-
 int ProgramStart::run(const Program &program)
 {
     LanguageControl::install();
-    registerFonts();
+    WindowConventions::registerFonts();
     Application::setTitle(program.title);
     // Every window of the program, the register windows inside the main one
     // included, carries the logo as its icon.

@@ -35,8 +35,4 @@ public:
     };
 
     static int run(const Program &program);
-
-    // Tahoma (Debian's fonts-wine), which the windows are laid out for, when
-    // it is installed.
-    static void registerFonts();
 };

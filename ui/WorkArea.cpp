@@ -41,13 +41,9 @@ void WorkArea::openChild(QWidget *child, QAction *action)
 {
     child->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &QObject::destroyed, action, [action] { action->setEnabled(true); });
-    // The frame takes the size the window was given (its form's), not only
-    // what its layout asks for.
-    const QSize size = child->testAttribute(Qt::WA_Resized) ? child->size() : QSize();
+    // Its size and place in the work area are the window's own (placeInWorkArea).
     QMdiSubWindow *window = m_area->addSubWindow(child);
     // A child that closes itself leaves its frame behind otherwise.
     connect(child, &QObject::destroyed, window, &QObject::deleteLater);
     window->show();
-    if (size.isValid())
-        window->resize(window->size() - child->size() + size);
 }

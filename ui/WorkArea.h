@@ -23,8 +23,9 @@ public:
     // The area's helper (made once; owned by the area).
     static WorkArea *install(QMdiArea *area);
 
-    // Shows `child` in a frame of the area, in the size its form was given,
-    // and enables `action` again when the child is destroyed.
+    // Shows `child` in a frame of the area (its size and place there are the
+    // window's own: placeInWorkArea) and enables `action` again when the
+    // child is destroyed.
     void openChild(QWidget *child, QAction *action);
 
     QLabel *logo() const { return imgLogo; }

@@ -2,15 +2,19 @@
 
 #include "ui_uAssociado.h"
 
+#include "BrowseGrid.h"
 #include "FieldMapper.h"
 #include "ForegroundDelegate.h"
 #include "GridCursor.h"
 #include "InputConventions.h"
 #include "MessageDialog.h"
+#include "Session.h"
+#include "TAssociado.h"
 #include "TListaCidade.h"
-#include "TahomaFont.h"
+#include "TUsuarios.h"
 #include "Trim.h"
 #include "UpperCaseValidator.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 #include "uDMds.h"
 #include "uPesqCidade.h"
@@ -18,13 +22,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
+using WindowConventions::tahoma;
 
-const QColor grey(128, 128, 128);
+namespace {
 
 enum class Glyph { Insert, Post, Cancel, Delete, Undo };
 
@@ -108,8 +111,7 @@ TfrmAssociado::TfrmAssociado(QWidget *parent) : QDialog(parent), ui(std::make_un
         if (label != ui->txtCID_A_DSC && label != ui->txtCID_A_UF)
             label->setFont(tahoma(8, true));
     }
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    WindowConventions::fixDialogFrame(this);
 
     // Member fields, bound to the member row.
     MemTable *membro = DMds->cdsCadAssociado;
@@ -140,6 +142,8 @@ TfrmAssociado::TfrmAssociado(QWidget *parent) : QDialog(parent), ui(std::make_un
         m_mapper->addMapping(binding.field, column);
     }
     m_mapper->addLookup(ui->dblkcbbACD_A_ABL, membro->fieldIndex(u"ACD_A_ABL"), DMds->cdsAtivo, 0, 1);
+    m_mapper->addFlag(ui->chkPct01, membro->fieldIndex(u"ACD_A_PCT1"));
+    m_mapper->addFlag(ui->chkPct02, membro->fieldIndex(u"ACD_A_PCT2"));
     m_mapper->setCurrentIndex(membro->currentRow());
 
     UpperCaseValidator::apply(ui->edtNomeUsu);
@@ -168,7 +172,7 @@ void TfrmAssociado::setupContacts()
     const int excluir = fones->fieldIndex(u"Excluir");
     fones->setForegroundRule([fones, excluir](int row) -> QVariant {
         if (fones->value(row, excluir).toBool())
-            return grey;
+            return WindowConventions::inactiveRowColour();
         return QVariant();
     });
 
@@ -180,8 +184,7 @@ void TfrmAssociado::setupContacts()
     grid->setColumnWidth(fones->fieldIndex(u"ACC_A_CON"), 85);
     grid->setColumnWidth(fones->fieldIndex(u"ACC_A_DDD"), 26);
     grid->setColumnWidth(fones->fieldIndex(u"ACC_A_FON"), 71);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
+    showPlainRows(grid);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     linkGridCursor(grid, fones);
 
@@ -243,34 +246,54 @@ void TfrmAssociado::setupContacts()
     dsFonesDataChange();
 }
 
-QLineEdit *TfrmAssociado::dbedtACD_A_CNPJ() const
+void TfrmAssociado::PreparaNovo(const QString &documento)
 {
-    return ui->dbedtACD_A_CNPJ;
+    // The session member's address, by the entity's own mapping; the rest is
+    // the new member's own.
+    DMds->PopulacdsCadAssociado(*AssociadoAtual);
+    MemTable *membro = DMds->cdsCadAssociado;
+    membro->edit();
+    membro->setInteger(u"ACD_I_COD", 0);
+    membro->setText(u"ACD_A_CNPJ", documento);
+    membro->setInteger(u"ASS_I_COD", AssociacaoAtual->id());
+    membro->setText(u"ASS_A_CNPJ", QString());
+    membro->setText(u"ACD_A_ABL", QStringLiteral("S"));
+    membro->setText(u"ACD_A_PCT1", QStringLiteral("S"));
+    membro->setText(u"ACD_A_PCT2", QStringLiteral("S"));
+    membro->setDateTime(u"ACD_D_CAD", DateTime());
+    membro->setInteger(u"USU_I_COD", UsuarioLogado.id);
+    membro->setText(u"USU_A_NOM", UsuarioLogado.nome);
+    membro->post();
+    DMds->cdsCadFoneAcd->empty();
+
+    setWindowTitle(windowTitle() + u" - " + DateTime::today().toShortDateString() + u'|' + UsuarioLogado.nome);
+    m_mapper->setCurrentIndex(membro->currentRow());
+    EditaMascara();
+    ui->dbedtACD_A_CNPJ->setEnabled(false);
+    ui->grpUsu->setVisible(true);
 }
 
-QGroupBox *TfrmAssociado::grpUsu() const
+void TfrmAssociado::PreparaEdicao(const TAssociado &associado)
 {
-    return ui->grpUsu;
+    DMds->PopulacdsCadAssociado(associado);
+    DMds->PopulacdsCadFoneAcd(associado);
+
+    setWindowTitle(windowTitle() + u" - " + associado.dt_cad().toShortDateString() + u'|' + associado.nome_usu());
+    m_mapper->setCurrentIndex(DMds->cdsCadAssociado->currentRow());
+    EditaMascara();
+    ui->grpUsu->setVisible(false);
 }
 
-QCheckBox *TfrmAssociado::chkPct01() const
+TUsuarios TfrmAssociado::usuarioLogin() const
 {
-    return ui->chkPct01;
-}
-
-QCheckBox *TfrmAssociado::chkPct02() const
-{
-    return ui->chkPct02;
-}
-
-QLineEdit *TfrmAssociado::edtNomeUsu() const
-{
-    return ui->edtNomeUsu;
-}
-
-QLineEdit *TfrmAssociado::edtUsuario() const
-{
-    return ui->edtUsuario;
+    TUsuarios login;
+    login.setId(0);
+    login.setNome(ui->edtNomeUsu->text());
+    login.setUsuario(ui->edtUsuario->text());
+    login.setSenha(DMds->cdsCadAssociado->text(u"ACD_A_CNPJ").left(5));
+    login.setMst(QStringLiteral("S"));
+    login.setAbilitado(QStringLiteral("S"));
+    return login;
 }
 
 void TfrmAssociado::EditaMascara()

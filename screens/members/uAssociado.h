@@ -6,9 +6,8 @@
 
 class FieldMapper;
 class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLineEdit;
+class TAssociado;
+class TUsuarios;
 
 namespace Ui {
 class frmAssociado;
@@ -16,13 +15,14 @@ class frmAssociado;
 
 // The member editor: one member's data, its phone contacts, its two service
 // packages and, for a new member, the name and user of its login user. It
-// edits the presentation tables its caller filled (cdsCadAssociado, one row;
-// cdsCadFoneAcd, the contacts) and the caller saves them after OK.
+// fills and edits the presentation tables cdsCadAssociado (one row) and
+// cdsCadFoneAcd (the contacts), prepared for a new member or an edit; the
+// caller saves them after OK.
 //
-// Binding: the member fields are bound to the current row of
-// cdsCadAssociado through a FieldMapper (ui/; a QDataWidgetMapper with
-// manual submit). The fields show the row as it was when the dialog was
-// made and follow every change the code makes to the row (the city found by
+// Binding: the member fields, the active flag and the two package boxes are
+// bound to the current row of cdsCadAssociado through a FieldMapper (ui/; a
+// QDataWidgetMapper with manual submit). The fields show the row as it was
+// prepared and follow every change the code makes to it (the city found by
 // its code); what the user types is written into the row when the dialog
 // closes with OK, and only then, so Cancel leaves the row untouched. The
 // contacts grid edits cdsCadFoneAcd in place, as any grid on a MemTable.
@@ -38,17 +38,20 @@ public:
     explicit TfrmAssociado(QWidget *parent = nullptr);
     ~TfrmAssociado() override;
 
-    // What the caller prepares and reads.
-    QLineEdit *dbedtACD_A_CNPJ() const;
-    QGroupBox *grpUsu() const;
-    QCheckBox *chkPct01() const;
-    QCheckBox *chkPct02() const;
-    QLineEdit *edtNomeUsu() const;
-    QLineEdit *edtUsuario() const;
+    // For a new member with the checked document `documento`: the member
+    // row holds the document, the address of the session's member, the
+    // logged-in association and user, active with both packages; no
+    // contacts. The document cannot be changed; the login user is asked for.
+    void PreparaNovo(const QString &documento);
+    // For an edit of `associado`, as read: its row and its contacts, the
+    // date and user of its registration in the caption. The document may
+    // be changed; no login user is asked for.
+    void PreparaEdicao(const TAssociado &associado);
 
-    // The document mask by the stored document's length (CPF for 11
-    // characters, CNPJ otherwise); the field shows the stored digits.
-    void EditaMascara();
+    // The new member's login user as typed, after OK: a master user, active,
+    // with the first five characters of the document as password. The
+    // caller gives it the member's key once the member is stored.
+    TUsuarios usuarioLogin() const;
 
     // The contact buttons' actions.
     QAction *DatasetInsert1 = nullptr;
@@ -65,6 +68,9 @@ public:
     bool SelecionaCidade();
 
 private:
+    // The document mask by the stored document's length (CPF for 11
+    // characters, CNPJ otherwise); the field shows the stored digits.
+    void EditaMascara();
     void dbedtCID_A_CODExit();
     void dsFonesDataChange();
     void actEstornaExclusaoExecute();

@@ -27,10 +27,10 @@ public:
     ~TfrmCadAssociado() override;
 
     // Each runs from its button or its function key while the window is active.
-    QAction *actPesq = nullptr;
-    QAction *actNovo = nullptr;
-    QAction *actEdita = nullptr;
-    QAction *actExclui = nullptr;
+    QAction *actPesq() const;
+    QAction *actNovo() const;
+    QAction *actEdita() const;
+    QAction *actExclui() const;
 
     void actPesqExecute();
     void actNovoExecute();
@@ -40,15 +40,9 @@ public:
     // The search type the window's search-type list stands for.
     TTipoPesqParceiro tipoPesquisa() const;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     void dsPesAssociadoDataChange();
     void btnFecharClick();
-    void placeInFrame();
 
     std::unique_ptr<Ui::frmCadAssociado> ui;
-    bool m_placed = false;
 };

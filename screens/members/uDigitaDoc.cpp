@@ -2,20 +2,19 @@
 
 #include "ui_uDigitaDoc.h"
 
-#include "TahomaFont.h"
 #include "UpperCaseValidator.h"
+#include "WindowConventions.h"
 #include "uRotinas.h"
 
 TfrmDigitaDoc::TfrmDigitaDoc(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmDigitaDoc>())
 {
     ui->setupUi(this);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    WindowConventions::fixDialogFrame(this);
 
     for (QWidget *control : {static_cast<QWidget *>(ui->lbl1), static_cast<QWidget *>(ui->edtDoc),
                              static_cast<QWidget *>(ui->btnOK), static_cast<QWidget *>(ui->btnCancela)})
-        control->setFont(tahoma(14));
-    ui->lblValid->setFont(tahoma(10, true));
+        control->setFont(WindowConventions::tahoma(14));
+    ui->lblValid->setFont(WindowConventions::tahoma(10, true));
     QPalette red = ui->lblValid->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     ui->lblValid->setPalette(red);

@@ -3,53 +3,41 @@
 #include "ui_uPesqCidade.h"
 
 #include "ActionButton.h"
-#include "GridCursor.h"
+#include "BrowseGrid.h"
 #include "TListaCidade.h"
-#include "TahomaFont.h"
 #include "Trim.h"
 #include "UpperCaseValidator.h"
+#include "WindowConventions.h"
 #include "uDM.h"
 #include "uDMds.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QKeyEvent>
+
+using namespace Qt::StringLiterals;
 
 TfrmPesqCidade::TfrmPesqCidade(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmPesqCidade>())
 {
     ui->setupUi(this);
-    setFont(tahoma(8));
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(WindowConventions::tahoma(8));
+    WindowConventions::fixDialogFrame(this);
 
-    actPesq = new QAction(QStringLiteral("[F2] Pesquisar"), this);
-    actPesq->setObjectName(QStringLiteral("actPesq"));
-    actPesq->setShortcut(Qt::Key_F2);
-    addAction(actPesq);
-    connect(actPesq, &QAction::triggered, this, &TfrmPesqCidade::actPesqExecute);
-    bindToAction(ui->btnPesq, actPesq);
+    connect(ui->actPesq, &QAction::triggered, this, &TfrmPesqCidade::actPesqExecute);
+    bindToAction(ui->btnPesq, ui->actPesq);
 
     UpperCaseValidator::apply(ui->edtPesq);
     ui->edtPesq->installEventFilter(this);
 
-    MemTable *table = DMds->cdsPesqCidade;
-    const QString titles[] = {QStringLiteral("Cód. IBGE"), QStringLiteral("Cidade"), QStringLiteral("UF")};
-    for (int column = 0; column < 3; ++column)
-        table->setLabel(column, titles[column]);
-    ui->grdPes->setModel(table);
-    ui->grdPes->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ui->grdPes->setTabKeyNavigation(false);
-    ui->grdPes->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ui->grdPes->setSelectionMode(QAbstractItemView::SingleSelection);
-    ui->grdPes->verticalHeader()->hide();
-    ui->grdPes->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
     // Each column as wide as its values may be, at least as its title.
+    MemTable *table = DMds->cdsPesqCidade;
     const QFontMetrics metrics(font());
-    for (int column = 0; column < 3; ++column) {
-        const int values = table->column(column).size * metrics.horizontalAdvance(QLatin1Char('0'));
-        ui->grdPes->setColumnWidth(column, std::max(values, metrics.horizontalAdvance(titles[column])) + 8);
+    QList<BrowseColumn> columns;
+    for (const auto &[name, title] : {std::pair(u"CID_A_COD"_s, u"Cód. IBGE"_s), std::pair(u"CID_A_DSC"_s, u"Cidade"_s),
+                                      std::pair(u"CID_A_UF"_s, u"UF"_s)}) {
+        const int values = table->column(table->fieldIndex(name)).size * metrics.horizontalAdvance(QLatin1Char('0'));
+        columns.append({name, title, std::max(values, metrics.horizontalAdvance(title)) + 8});
     }
-    linkGridCursor(ui->grdPes, table);
+    setupBrowseGrid(ui->grdPes, table, columns);
 
     connect(table, &MemTable::changed, this, &TfrmPesqCidade::dsPesCidDataChange);
     connect(ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,8 +4,6 @@
 
 #include <memory>
 
-class QAction;
-
 namespace Ui {
 class frmPesqCidade;
 }
@@ -21,8 +19,6 @@ class TfrmPesqCidade : public QDialog
 public:
     explicit TfrmPesqCidade(QWidget *parent = nullptr);
     ~TfrmPesqCidade() override;
-
-    QAction *actPesq = nullptr;
 
     void actPesqExecute();
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QRect>
 #include <QWidget>
 
 #include <memory>
@@ -36,17 +35,6 @@ public:
     void actEditaExecute();
     void btnFecharClick();
 
-    // Inactive users ("N" in USU_A_ABL) are drawn grey, also when selected.
-    static QVariant dbgrd1DrawColumnCell(const MemTable &table, int row);
-
-    // The designed client area, 394 x 290.
-    QSize sizeHint() const override;
-
-protected:
-    bool event(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     // Shows `editor` on the current row; OK posts the row and writes the user,
     // anything else drops what the editor did to it.
@@ -54,14 +42,8 @@ private:
     // Runs `edit`, then reads the list again, also when `edit` failed.
     template<typename Edit>
     void editThenSearch(Edit edit);
-    void setupGrid();
     void updateActions();
-    void placeInFrame();
 
     std::unique_ptr<Ui::frmCadUsuario> ui;
     MemTable *m_table;
-    bool m_placed = false;
-    // Where the anchored controls sit in the designed client area.
-    QSize m_designSize;
-    QRect m_pesq, m_fechar, m_grid;
 };

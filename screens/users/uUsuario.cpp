@@ -7,6 +7,7 @@
 #include "MemTable.h"
 #include "PasswordStarStyle.h"
 #include "UpperCaseValidator.h"
+#include "WindowConventions.h"
 #include "uDMds.h"
 
 #include <QShowEvent>
@@ -14,12 +15,8 @@
 TfrmUsuario::TfrmUsuario(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmUsuario>())
 {
     ui->setupUi(this);
-    // The layout is given in pixels for Tahoma 8 point at 96 dots per inch.
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(11);
-    setFont(tahoma);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(WindowConventions::tahoma(8));
+    WindowConventions::fixDialogFrame(this);
     PasswordStarStyle::apply(ui->dbedtUSU_A_SEN);
     // Upper case applies to what is typed. The password too: the login turns
     // every typed letter to upper case, so a password given here must be
