@@ -5,6 +5,7 @@
 #include "MessageDialog.h"
 #include "Session.h"
 #include "WorkArea.h"
+#include "uCadParceiro.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -113,7 +114,8 @@ void TfrmPrincipalAcd::FormShow()
 
 void TfrmPrincipalAcd::actParceiroExecute()
 {
-    // The partner list comes with the partner register.
+    m_workArea->openChild(new TfrmCadParceiro(), ui->actParceiro);
+    ui->actParceiro->setEnabled(false);
 }
 
 void TfrmPrincipalAcd::actPacoteExecute()
