@@ -5,10 +5,14 @@
 #include "Application.h"
 #include "LanguageControl.h"
 #include "Session.h"
+#include "uCadParceiro.h"
+#include "uDMds.h"
 #include "uPrincipalAcd.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -26,6 +30,7 @@ private slots:
     void packages_data();
     void packages();
     void captionAndStatusBar();
+    void parceirosOpensThePartnerListOnce();
 
 private:
     static QString menuText(QAction *action) { return action->text().remove(QLatin1Char('&')); }
@@ -132,6 +137,28 @@ void tst_PrincipalAcd::captionAndStatusBar()
 
     window.actSair()->trigger();
     QVERIFY(!window.isVisible());
+}
+
+void tst_PrincipalAcd::parceirosOpensThePartnerListOnce()
+{
+    // The list window needs the presentation tables, not the database,
+    // until it searches.
+    TDMds dmds;
+    DMds = &dmds;
+    {
+        TfrmPrincipalAcd window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.actParceiro()->trigger();
+        QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
+        auto *list = qobject_cast<TfrmCadParceiro *>(window.mdiArea()->subWindowList().at(0)->widget());
+        QVERIFY(list);
+        QVERIFY(!window.actParceiro()->isEnabled());
+        list->close();
+        QTRY_VERIFY(window.actParceiro()->isEnabled());
+        QTRY_COMPARE(window.mdiArea()->subWindowList().size(), 0);
+    }
+    DMds = nullptr;
 }
 
 QTEST_MAIN(tst_PrincipalAcd)
