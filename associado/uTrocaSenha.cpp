@@ -52,8 +52,12 @@ bool TfrmTrocaSenha::ValidaSenha(const QString &senha, const QString &confirmaca
     if (problem.isEmpty())
         return true;
     MessageDialog::information(problem);
+    // Typed again from the field that failed: the confirmation always, the
+    // new password too when it was the one refused.
+    ui->edtConfirma->clear();
+    if (focus == ui->edtNovaSenha)
+        ui->edtNovaSenha->clear();
     focus->setFocus();
-    focus->selectAll();
     return false;
 }
 
