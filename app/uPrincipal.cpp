@@ -4,10 +4,10 @@
 
 #include "MessageDialog.h"
 #include "Session.h"
+#include "WorkArea.h"
 
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QShowEvent>
 
 #include "uCadAssociado.h"
@@ -33,16 +33,7 @@ TfrmPrincipal::TfrmPrincipal(QWidget *parent) : QMainWindow(parent), ui(std::mak
         ui->sbUsuario->addWidget(m_panels[i]);
     }
 
-    // The logo sits under the child windows, in the bottom-right corner of
-    // the work area, cut to its box.
-    imgLogo = new QLabel(ui->mdiArea->viewport());
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setFixedSize(137, 97);
-    imgLogo->setAlignment(Qt::AlignCenter);
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
-    imgLogo->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgLogo->lower();
-    ui->mdiArea->viewport()->installEventFilter(this);
+    m_workArea = WorkArea::install(ui->mdiArea);
 
     connect(ui->actAssociado, &QAction::triggered, this, &TfrmPrincipal::actAssociadoExecute);
     connect(ui->actUsuario, &QAction::triggered, this, &TfrmPrincipal::actUsuarioExecute);
@@ -96,40 +87,16 @@ void TfrmPrincipal::FormShow()
     m_panels[1]->setText(AssociacaoAtual ? AssociacaoAtual->nome() : QString());
 }
 
-bool TfrmPrincipal::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->mdiArea->viewport() && event->type() == QEvent::Resize)
-        placeLogo();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TfrmPrincipal::placeLogo()
-{
-    const QWidget *area = ui->mdiArea->viewport();
-    imgLogo->move(area->width() - imgLogo->width(), area->height() - imgLogo->height());
-}
-
-void TfrmPrincipal::openChild(QWidget *child, QAction *action)
-{
-    child->setAttribute(Qt::WA_DeleteOnClose);
-    connect(child, &QObject::destroyed, action, [action] { action->setEnabled(true); });
-    // Its size and place in the work area are the window's own (placeInWorkArea).
-    QMdiSubWindow *window = ui->mdiArea->addSubWindow(child);
-    // A child that closes itself leaves its frame behind otherwise.
-    connect(child, &QObject::destroyed, window, &QObject::deleteLater);
-    window->show();
-}
-
 void TfrmPrincipal::actAssociadoExecute()
 {
-    openChild(new TfrmCadAssociado(), ui->actAssociado);
+    m_workArea->openChild(new TfrmCadAssociado(), ui->actAssociado);
     ui->actAssociado->setEnabled(false);
 }
 
 void TfrmPrincipal::actUsuarioExecute()
 {
     if (UsuarioLogado.mst == u"S")
-        openChild(new TfrmCadUsuario(), ui->actUsuario);
+        m_workArea->openChild(new TfrmCadUsuario(), ui->actUsuario);
     else
         MessageDialog::information(UsuarioLogado.nome + QStringLiteral(", você não tem permissão para essa ação."));
     ui->actUsuario->setEnabled(false);

@@ -7,16 +7,15 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class WorkArea;
 
 namespace Ui {
 class frmPrincipal;
 }
 
 // The main window: an MDI frame whose register windows (the member list, the
-// user list) live inside its work area. Each register action is disabled
-// while the window it opened exists, so at most one of each is open.
-// Each register window is shown as an MDI child that is deleted when
-// closed, and its action is enabled again when it is destroyed.
+// user list) live inside its work area (WorkArea). Each register action is
+// disabled while the window it opened exists, so at most one of each is open.
 class TfrmPrincipal : public QMainWindow
 {
     Q_OBJECT
@@ -38,16 +37,13 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormShow();
-    void openChild(QWidget *child, QAction *action);
-    void placeLogo();
 
     std::unique_ptr<Ui::frmPrincipal> ui;
     QLabel *m_panels[2] = {nullptr, nullptr};
-    QLabel *imgLogo = nullptr;
+    WorkArea *m_workArea = nullptr;
 };
 
 // The main window while it exists (the register windows reach it through here).

@@ -7,10 +7,18 @@
   their documents and login names, so the generators stay ahead of every
   stored key and later inserts never collide.
 
-  Logins (association CNPJ / user / password):
+  Logins of the association's program (association CNPJ / user / password):
     11222333000181 / ADMIN / ADMIN          master user
     11222333000181 / OPERADOR / OPERADOR    ordinary user
     11444777000161 / GERENTE / GERENTE      association access inactive
+  Logins of the members' program (association CNPJ 11222333000181):
+    MERCADO / MERCADO1     both packages
+    JOSE / JOSE2026        Pacote Financeiro only
+    MARIA / 93541          Pacote Negativação only; still the initial
+                           password, so the first login asks for a new one
+    OFICINA / OFICINA1     no package
+    PADARIA / 08472        the member is inactive: refused
+    FERRAGENS / 27365      (11444777000161) the association is inactive: refused
   Documents carry valid check digits.
 */
 
@@ -107,6 +115,16 @@ select null, '27365914000102', '417893450110', 'FERRAGENS DO VALE LTDA', 'RUA DA
   from ASSOCIACAO a join ASSOCIACAO_USUARIO u on u.ASS_I_COD = a.ASS_I_COD and u.USU_A_USU = 'GERENTE'
  where a.ASS_A_CNPJ = '11444777000161';
 
+/* An active member without packages */
+insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR,
+    ACD_A_NUM, ACD_A_CPL, ACD_A_BRR, ACD_A_CEP, CID_A_COD, ACD_A_MAIL, ASS_I_COD,
+    ACD_A_ABL, ACD_A_PCT1, ACD_A_PCT2, ACD_D_CAD, USU_I_COD)
+select null, '61345089000112', '110556677118', 'OFICINA MECÂNICA IRMÃOS ROCHA LTDA', 'RUA JOSÉ BONIFÁCIO',
+    '88', '', 'VILA OLÍMPIA', '13456000', '3545803', 'oficina@irmaosrocha.com.br', a.ASS_I_COD,
+    'S', 'N', 'N', current_timestamp, u.USU_I_COD
+  from ASSOCIACAO a join ASSOCIACAO_USUARIO u on u.ASS_I_COD = a.ASS_I_COD and u.USU_A_USU = 'ADMIN'
+ where a.ASS_A_CNPJ = '11222333000181';
+
 /* Member contacts */
 
 insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD)
@@ -135,5 +153,138 @@ insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A
 select null, 'MARIA APARECIDA SOUZA', 'MARIA', '93541', 'S', ACD_I_COD, 'S' from ASSOCIADO where ACD_A_CNPJ = '93541134780';
 insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ACD_I_COD, USU_A_MST)
 select null, 'PAULO FERREIRA', 'FERRAGENS', '27365', 'S', ACD_I_COD, 'S' from ASSOCIADO where ACD_A_CNPJ = '27365914000102';
+insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ACD_I_COD, USU_A_MST)
+select null, 'ANTÔNIO ROCHA', 'OFICINA', '61345', 'S', ACD_I_COD, 'S' from ASSOCIADO where ACD_A_CNPJ = '61345089000112';
+
+/* Members who have logged in to their own program once already and chose a
+   password of their own */
+update ASSOCIADO_USUARIO set USU_A_SEN = 'MERCADO1' where USU_A_USU = 'MERCADO';
+update ASSOCIADO_USUARIO set USU_A_SEN = 'JOSE2026' where USU_A_USU = 'JOSE';
+update ASSOCIADO_USUARIO set USU_A_SEN = 'OFICINA1' where USU_A_USU = 'OFICINA';
+
+/* Partners of the members, written by the member's login user, with their
+   contacts. BRASIL PEÇAS is a supplier of two members; one partner of the
+   market is inactive and one is on the negative list (so it can't be
+   deleted). */
+
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'F', 'J', '33652147000115', '110778899113', 'DISTRIBUIDORA CAMPINEIRA DE ALIMENTOS LTDA',
+    'RODOVIA ANHANGUERA', 'KM 98', 'GALPÃO 3', 'JARDIM SANTA LÚCIA', '13065000', '3509502',
+    'vendas@campineira.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '45123456000187';
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'F', 'J', '19028374000143', '110334455110', 'BRASIL PEÇAS E FERRAMENTAS LTDA',
+    'AVENIDA DO ESTADO', '5200', '', 'CAMBUCI', '01516000', '3550308',
+    'comercial@brasilpecas.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '45123456000187';
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'C', 'F', '12398745619', '123456789', 'ANTONIO CARLOS MENDES',
+    'RUA DO ROSÁRIO', '340', '', 'CENTRO', '13450030', '3545803',
+    'acmendes@email.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '45123456000187';
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'C', 'F', '40821367544', '234567890', 'BEATRIZ LOPES FERREIRA',
+    'RUA TREZE DE MAIO', '1215', 'CASA 2', 'VILA SÃO JOÃO', '13454100', '3545803',
+    'beatriz.lopes@email.com.br', 'N', 'N', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '45123456000187';
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'C', 'F', '25173890479', '345678901', 'CLÁUDIO RIBEIRO SANTOS',
+    'RUA IPIRANGA', '77', '', 'CIDADE NOVA', '13453210', '3545803',
+    'claudio.rs@email.com.br', 'S', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '45123456000187';
+
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'C', 'F', '31762459043', '456789012', 'FERNANDA ALVES COSTA',
+    'RUA CAMPOS SALES', '560', '', 'CENTRO', '13450040', '3545803',
+    'fernanda.costa@email.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '52998224725';
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'F', 'J', '55301298000161', '110990011116', 'PAPELARIA ESCOLAR LIMEIRENSE LTDA',
+    'RUA SANTA CRUZ', '901', '', 'CENTRO', '13480040', '3526902',
+    'papelaria@limeirense.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '52998224725';
+
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'C', 'J', '72814056000190', '110223344117', 'SALÃO BELEZA PURA LTDA',
+    'RUA DONA MARGARIDA', '45', '', 'JARDIM EUROPA', '13457010', '3545803',
+    'contato@belezapura.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '93541134780';
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'F', 'J', '19028374000143', '110334455110', 'BRASIL PEÇAS E FERRAMENTAS LTDA',
+    'AVENIDA DO ESTADO', '5200', '', 'CAMBUCI', '01516000', '3550308',
+    'comercial@brasilpecas.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '93541134780';
+
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'C', 'F', '64290135706', '567890123', 'GUSTAVO HENRIQUE PRADO',
+    'RUA PADRE ANCHIETA', '1330', '', 'VILA OLÍMPIA', '13456010', '3545803',
+    'gustavo.prado@email.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '61345089000112';
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'F', 'J', '41092735000170', '110667788115', 'AUTO PEÇAS OESTE PAULISTA LTDA',
+    'AVENIDA MONTE CASTELO', '2100', '', 'JARDIM SÃO FRANCISCO', '13456100', '3545803',
+    'vendas@autopecasoeste.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '61345089000112';
+
+/* Partner contacts */
+
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'RENATA (VENDAS)', '19', '32417700', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '33652147000115' and a.ACD_A_CNPJ = '45123456000187';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'LOGÍSTICA', '19', '32417710', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '33652147000115' and a.ACD_A_CNPJ = '45123456000187';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'MARCOS', '11', '32095500', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '19028374000143' and a.ACD_A_CNPJ = '45123456000187';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'ANTONIO', '19', '998112233', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '12398745619' and a.ACD_A_CNPJ = '45123456000187';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'FERNANDA', '19', '997654321', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '31762459043' and a.ACD_A_CNPJ = '52998224725';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'BALCÃO', '19', '34412020', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '55301298000161' and a.ACD_A_CNPJ = '52998224725';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'JULIANA', '19', '34561818', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '72814056000190' and a.ACD_A_CNPJ = '93541134780';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'MARCOS', '11', '32095500', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '19028374000143' and a.ACD_A_CNPJ = '93541134780';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'GUSTAVO', '19', '996663311', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '64290135706' and a.ACD_A_CNPJ = '61345089000112';
+insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD)
+select null, 'PEDIDOS', '19', '34590000', p.PAR_I_COD from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '41092735000170' and a.ACD_A_CNPJ = '61345089000112';
+
+/* The market put one customer on the negative list */
+insert into PARCEIRO_NEGATIVA (PNG_I_COD, PNG_D_REG, PNG_A_MOT, PNG_N_VAL, PAR_I_COD, ACD_I_COD, PNG_A_NEG, PNG_D_RET)
+select null, current_timestamp, 'CHEQUE DEVOLVIDO', 350.00, p.PAR_I_COD, p.ACD_I_COD, 'S', null
+  from PARCEIRO p join ASSOCIADO a on a.ACD_I_COD = p.ACD_I_COD
+ where p.PAR_A_CNPJ_CPF = '25173890479' and a.ACD_A_CNPJ = '45123456000187';
 
 commit;

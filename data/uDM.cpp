@@ -27,6 +27,7 @@ TDM::TDM(const ConnectionSettings &settings)
     createSearchStatements();
     createFinanceStatements();
     createPartnerStatements();
+    createLoginStatements();
     DataModuleCreate();
 }
 
@@ -126,20 +127,7 @@ bool TDM::LeAssociadoCNPJ(const QString &sCNPJ)
     WaitCursor wait;
     FDPesAssociado->bindText(u"sCNPJ", Trim(sCNPJ));
     FDPesAssociado->bindNull(u"iACD");
-    auto row = FDPesAssociado->open();
-    if (!row->next())
-        return false;
-    FDPesAcdFones->bindInteger(u"iACD", row->integer(u"ACD_I_COD"));
-    auto fones = FDPesAcdFones->open();
-    addDeletionMark(*fones, QStringLiteral("excluir"));
-    AssociadoAtual->LerDataset(*row);
-    AssociadoAtual->fones().clear();
-    while (fones->next()) {
-        auto fone = std::make_unique<TFones>();
-        fone->LerAcdDataset(*fones);
-        AssociadoAtual->fones().append(std::move(fone));
-    }
-    return true;
+    return readMember(*AssociadoAtual);
 }
 
 std::unique_ptr<TAssociado> TDM::LeAssociadoID(qint32 iACD)
@@ -148,19 +136,26 @@ std::unique_ptr<TAssociado> TDM::LeAssociadoID(qint32 iACD)
     auto result = std::make_unique<TAssociado>();
     FDPesAssociado->bindNull(u"sCNPJ");
     FDPesAssociado->bindInteger(u"iACD", iACD);
+    readMember(*result);
+    return result;
+}
+
+bool TDM::readMember(TAssociado &target)
+{
     auto row = FDPesAssociado->open();
     if (!row->next())
-        return result;
+        return false;
     FDPesAcdFones->bindInteger(u"iACD", row->integer(u"ACD_I_COD"));
     auto fones = FDPesAcdFones->open();
     addDeletionMark(*fones, QStringLiteral("excluir"));
-    result->LerDataset(*row);
+    target.LerDataset(*row);
+    target.fones().clear();
     while (fones->next()) {
         auto fone = std::make_unique<TFones>();
         fone->LerAcdDataset(*fones);
-        result->fones().append(std::move(fone));
+        target.fones().append(std::move(fone));
     }
-    return result;
+    return true;
 }
 
 namespace {

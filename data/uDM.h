@@ -60,6 +60,20 @@ public:
     // back without it, so no stored password reaches this process.
     std::unique_ptr<TUsuarios> LeUsuarioLogin(qint32 iASS, const QString &sUsuario, const QString &sSenha);
 
+    // The login of the members' program: the active user sUsuario whose
+    // password is sSenha, of an active member of the active association
+    // whose CNPJ is sCNPJ (all three as stored: exact, case-sensitive,
+    // trailing blanks counting). The database compares; no stored password
+    // is read. On a match: AssociacaoAtual and AssociadoAtual (with its
+    // contacts) are filled, Usuario takes the user without its password,
+    // bSenhaInicial tells whether the password is still the initial one the
+    // member register gives (the first five characters of the member's
+    // document), and the answer is true. Of several matching users the one
+    // with the lowest key. No match leaves everything untouched. A reader:
+    // database errors escape.
+    bool LeLoginAssociado(const QString &sCNPJ, const QString &sUsuario, const QString &sSenha, TUsuarios &Usuario,
+                          bool &bSenhaInicial);
+
     // Register writes.
     bool IUAssociado(TAssociado &Obj);
     bool IUAcdFones(const TAssociado &Obj);
@@ -75,8 +89,10 @@ public:
     // The texts the searches open; the session keys they read are arguments here.
     static QString textoPesqAssociado(qint32 iASS, TTipoPesqParceiro TipoPesquisa, const QString &sTexto);
     static QString textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto);
+    // "Todos cadastrados" (tpTodosCad) is every partner of the members of
+    // the association iASS, never those of another association's members.
     static QString textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
-                                     TTipoParceiro TipoParceiro, qint32 iACD, const QString &sTexto);
+                                     TTipoParceiro TipoParceiro, qint32 iACD, qint32 iASS, const QString &sTexto);
 
     // Accounts, entries and result statements.
     std::unique_ptr<TListaContaGrupo> LeContaGrupo(qint32 iACD);
@@ -122,6 +138,11 @@ private:
     void createSearchStatements();
     void createFinanceStatements();
     void createPartnerStatements();
+    void createLoginStatements();
+
+    // Fills target (contacts included) from the first row of FDPesAssociado,
+    // bound by the caller; false when it has none.
+    bool readMember(TAssociado &target);
 
     // Shows prefix + the database's message as an error and answers false
     // when `body` raises a database error.
@@ -137,6 +158,7 @@ private:
     std::unique_ptr<FbStatement> FDPesAssociado, FDPesAcdFones, FDPesAcdUsu, FDPesAssUsu, FDPesLoginUsu;
     std::unique_ptr<FbStatement> FDiuAssociado, FDiuAcdFones, FDdelAcdFones, FDiuAcdUsuarios, FDiuUsuariosASS;
     std::unique_ptr<FbStatement> FDDelAssociado, FDdvs;
+    std::unique_ptr<FbStatement> FDPesLoginAcd;
 
     // Searches (text built at run time).
     std::unique_ptr<FbStatement> FDPesqAssociado, FDPesqCidade, FDPesqParceiro;

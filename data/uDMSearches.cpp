@@ -78,16 +78,21 @@ QString TDM::textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto)
 }
 
 QString TDM::textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa, TTipoParceiro TipoParceiro,
-                               qint32 iACD, const QString &sTexto)
+                               qint32 iACD, qint32 iASS, const QString &sTexto)
 {
+    // The active flag greys a row; the owner tells a partner of another
+    // member, which is only shown.
     QString sql = u"select p.par_i_cod, p.par_a_cnpj_cpf, p.par_a_nom, p.par_a_lgr, p.par_a_num, p.par_a_brr, "
-                  u"p.par_a_tip from parceiro p "_s;
+                  u"p.par_a_tip, p.par_a_abl, p.acd_i_cod from parceiro p "_s;
     switch (TipoCadastro) {
     case tpMeus:
         sql += u"where (p.acd_i_cod = "_s + QString::number(iACD) + u") "_s;
         break;
     case tpTodosCad:
-        sql += u"where (p.acd_i_cod > 0) "_s;
+        // A member sees the partners of its own association's members: the
+        // customers of another association's members are none of its business.
+        sql += u"where exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) and (a.ass_i_cod = "_s
+               + QString::number(iASS) + u")) "_s;
         break;
     }
     switch (TipoParceiro) {
@@ -131,12 +136,12 @@ std::unique_ptr<TListaCidade> TDM::PesqCidade(TTipoPesqCidade Tipo, const QStrin
 std::unique_ptr<TListaParceiro> TDM::PesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
                                                   TTipoParceiro TipoParceiro, const QString &sTexto)
 {
-    return runSearch<TListaParceiro>(
-        *FDPesqParceiro, u"PesqParceiro: "_s,
-        textoPesqParceiro(TipoCadastro, TipoPesquisa, TipoParceiro, AssociadoAtual->id(), sTexto),
-        [](TListaParceiro &holder, const DataSet &row) {
-            auto item = std::make_unique<TPesqParceiro>();
-            item->LerParcDataset(row);
-            holder.Lista().append(std::move(item));
-        });
+    return runSearch<TListaParceiro>(*FDPesqParceiro, u"PesqParceiro: "_s,
+                                     textoPesqParceiro(TipoCadastro, TipoPesquisa, TipoParceiro, AssociadoAtual->id(),
+                                                       AssociacaoAtual->id(), sTexto),
+                                     [](TListaParceiro &holder, const DataSet &row) {
+                                         auto item = std::make_unique<TPesqParceiro>();
+                                         item->LerParcDataset(row);
+                                         holder.Lista().append(std::move(item));
+                                     });
 }

@@ -35,6 +35,8 @@ void TPesqParceiro::LerParcDataset(const DataSet &DS)
     Fnumero = DS.text(u"par_a_num");
     Fbairro = DS.text(u"par_a_brr");
     Ftipoparc = DS.text(u"par_a_tip");
+    Fativo = DS.text(u"par_a_abl");
+    Fid_acd = DS.integer(u"acd_i_cod");
 }
 
 void TPesqParceiro::GravaParcDataset(DataSet &DS) const
@@ -46,4 +48,6 @@ void TPesqParceiro::GravaParcDataset(DataSet &DS) const
     DS.setText(u"par_a_num", Fnumero);
     DS.setText(u"par_a_brr", Fbairro);
     DS.setText(u"par_a_tip", Ftipoparc);
+    DS.setText(u"par_a_abl", Fativo);
+    DS.setInteger(u"acd_i_cod", Fid_acd);
 }

@@ -5,7 +5,7 @@
 class DataSet;
 
 // One row of a member or partner search: members fill ativo, partners fill
-// tipoparc.
+// tipoparc, ativo and id_acd (the member that owns the partner).
 class TPesqParceiro
 {
 public:
@@ -25,6 +25,8 @@ public:
     void setTipoparc(const QString &value) { Ftipoparc = value; }
     const QString &ativo() const { return Fativo; }
     void setAtivo(const QString &value) { Fativo = value; }
+    qint32 id_acd() const { return Fid_acd; }
+    void setId_acd(qint32 value) { Fid_acd = value; }
 
     void LerAcdDataset(const DataSet &DS);
     void GravaAcdDataset(DataSet &DS) const;
@@ -40,4 +42,5 @@ private:
     QString Fnumero;
     QString Ftipoparc;
     QString Fativo;
+    qint32 Fid_acd = 0;
 };

@@ -5,6 +5,7 @@
 #include "TListaCidade.h"
 #include "TListaParceiro.h"
 #include "TListaUsuarios.h"
+#include "TParceiro.h"
 #include "Trim.h"
 #include "uDM.h"
 
@@ -52,6 +53,28 @@ TDMds::TDMds(QObject *parent)
                                  this)),
       cdsPesqCidade(new MemTable(
           {Column::text(u"CID_A_COD"_s, 7), Column::text(u"CID_A_DSC"_s, 50), Column::text(u"CID_A_UF"_s, 2)}, this)),
+      cdsPesqParceiro(new MemTable({Column::integer(u"PAR_I_COD"_s, true), Column::text(u"PAR_A_CNPJ_CPF"_s, 14),
+                                    Column::text(u"PAR_A_NOM"_s, 100), Column::text(u"PAR_A_LGR"_s, 100),
+                                    Column::text(u"PAR_A_NUM"_s, 20), Column::text(u"PAR_A_BRR"_s, 100),
+                                    Column::text(u"PAR_A_TIP"_s, 1), Column::text(u"PAR_A_ABL"_s, 1),
+                                    Column::integer(u"ACD_I_COD"_s)},
+                                   this)),
+      cdsCadParceiro(new MemTable({Column::integer(u"PAR_I_COD"_s, true), Column::text(u"PAR_A_TIP"_s, 1),
+                                   Column::text(u"PAR_A_PES"_s, 1),       Column::text(u"PAR_A_CNPJ_CPF"_s, 14),
+                                   Column::text(u"PAR_A_IE_RG"_s, 20),    Column::text(u"PAR_A_NOM"_s, 100),
+                                   Column::text(u"PAR_A_LGR"_s, 100),     Column::text(u"PAR_A_NUM"_s, 20),
+                                   Column::text(u"PAR_A_CPL"_s, 100),     Column::text(u"PAR_A_BRR"_s, 100),
+                                   Column::text(u"CID_A_COD"_s, 7),       Column::text(u"CID_A_DSC"_s, 50),
+                                   Column::text(u"CID_A_UF"_s, 2),        Column::text(u"PAR_A_CEP"_s, 10),
+                                   Column::text(u"PAR_A_MAIL"_s, 100),    Column::text(u"PAR_A_ABL"_s, 1),
+                                   Column::text(u"PAR_A_NEG"_s, 1),       Column::dateTime(u"PAR_D_CAD"_s),
+                                   Column::integer(u"USU_I_COD"_s),       Column::text(u"USU_A_NOM"_s, 100),
+                                   Column::integer(u"ACD_I_COD"_s)},
+                                  this)),
+      cdsCadFoneParc(new MemTable({Column::integer(u"PAC_I_COD"_s, true), Column::text(u"PAC_A_CON"_s, 40),
+                                   Column::text(u"PAC_A_DDD"_s, 2), Column::text(u"PAC_A_FON"_s, 15),
+                                   Column::integer(u"PAR_I_COD"_s), Column::boolean(u"Excluir"_s)},
+                                  this)),
       cdsTipoPessoa(lookupTable(10, this)),
       cdsAtivo(lookupTable(3, this)),
       cdsTipoGrp(lookupTable(20, this)),
@@ -60,6 +83,7 @@ TDMds::TDMds(QObject *parent)
     cdsCadFoneAcd->setAfterInsert([this](MemTable &table) { cdsCadFoneAcdAfterInsert(table); });
     cdsCadFoneAcd->setBeforePost([this](MemTable &table) { cdsCadFoneAcdBeforePost(table); });
     cdsCadFoneAcd->setBeforeDelete([this](MemTable &table) { return cdsCadFoneAcdBeforeDelete(table); });
+    installContactRules(cdsCadFoneParc, u"PAC_I_COD"_s);
     DataModuleCreate();
 }
 
@@ -154,6 +178,40 @@ void TDMds::PopulacdsCadFoneAcd(const TAssociado &obj)
     }
 }
 
+void TDMds::PopulacdsPesqParceiro(const TListaParceiro &obj)
+{
+    MemTable::BulkLoad bulk(*cdsPesqParceiro);
+    cdsPesqParceiro->empty();
+    for (const auto &parceiro : obj.Lista()) {
+        cdsPesqParceiro->append();
+        parceiro->GravaParcDataset(*cdsPesqParceiro);
+        cdsPesqParceiro->post();
+    }
+    cdsPesqParceiro->first();
+}
+
+void TDMds::PopulacdsCadParceiro(const TParceiro &obj)
+{
+    MemTable::BulkLoad bulk(*cdsCadParceiro);
+    cdsCadParceiro->empty();
+    cdsCadParceiro->append();
+    obj.GravaDataset(*cdsCadParceiro);
+    cdsCadParceiro->post();
+}
+
+void TDMds::PopulacdsCadFoneParc(const TParceiro &obj)
+{
+    MemTable::BulkLoad bulk(*cdsCadFoneParc);
+    bEdicaoFones = false;
+    const auto restore = qScopeGuard([this] { bEdicaoFones = true; });
+    cdsCadFoneParc->empty();
+    for (const auto &fone : obj.fones()) {
+        cdsCadFoneParc->append();
+        fone->GravaParDataset(*cdsCadFoneParc);
+        cdsCadFoneParc->post();
+    }
+}
+
 std::unique_ptr<TUsuarios> TDMds::PopulaObjUsuario()
 {
     auto usuario = std::make_unique<TUsuarios>();
@@ -179,6 +237,36 @@ std::unique_ptr<TAssociado> TDMds::PopulaObjAssociado()
         cdsCadFoneAcd->next();
     }
     return associado;
+}
+
+std::unique_ptr<TParceiro> TDMds::PopulaObjParceiro()
+{
+    if (cdsCadParceiro->isEditing())
+        cdsCadParceiro->post();
+    auto parceiro = std::make_unique<TParceiro>();
+    parceiro->LerDataset(*cdsCadParceiro);
+    cdsCadFoneParc->first();
+    while (!cdsCadFoneParc->eof()) {
+        auto fone = std::make_unique<TFones>();
+        fone->LerParDataset(*cdsCadFoneParc);
+        parceiro->fones().append(std::move(fone));
+        cdsCadFoneParc->next();
+    }
+    return parceiro;
+}
+
+bool TDMds::BuscaDocParceiro(const QString &sDoc, qint32 &id_par, QString &nome)
+{
+    // The search matches by containment; only the whole document counts.
+    const std::unique_ptr<TListaParceiro> lista = DM->PesqParceiro(tpMeus, tpDocumento, tpTodosParc, Trim(sDoc));
+    for (const auto &parceiro : lista->Lista()) {
+        if (parceiro->documento() == sDoc) {
+            id_par = parceiro->id();
+            nome = parceiro->nome();
+            return true;
+        }
+    }
+    return false;
 }
 
 bool TDMds::BuscaDoc(const QString &sDoc, qint32 &id_par, bool bMostaMensagem)
@@ -207,13 +295,30 @@ void TDMds::cdsCadFoneAcdAfterInsert(MemTable &DataSet)
 
 void TDMds::cdsCadFoneAcdBeforePost(MemTable &DataSet)
 {
-    if (bEdicaoFones && DataSet.state() == MemTable::State::Insert)
-        DataSet.setInteger(u"ACC_I_COD", 0);
+    contactBeforePost(DataSet, u"ACC_I_COD");
 }
 
 bool TDMds::cdsCadFoneAcdBeforeDelete(MemTable &DataSet)
 {
-    if (DataSet.integer(u"ACC_I_COD") <= 0)
+    return contactBeforeDelete(DataSet, u"ACC_I_COD");
+}
+
+void TDMds::installContactRules(MemTable *table, const QString &keyColumn)
+{
+    table->setAfterInsert([](MemTable &t) { t.setBoolean(u"Excluir", false); });
+    table->setBeforePost([this, keyColumn](MemTable &t) { contactBeforePost(t, keyColumn); });
+    table->setBeforeDelete([keyColumn](MemTable &t) { return contactBeforeDelete(t, keyColumn); });
+}
+
+void TDMds::contactBeforePost(MemTable &DataSet, QStringView keyColumn)
+{
+    if (bEdicaoFones && DataSet.state() == MemTable::State::Insert)
+        DataSet.setInteger(keyColumn, 0);
+}
+
+bool TDMds::contactBeforeDelete(MemTable &DataSet, QStringView keyColumn)
+{
+    if (DataSet.integer(keyColumn) <= 0)
         return true; // never stored: simply removed
     if (!DataSet.isEditing())
         DataSet.edit();

@@ -8,6 +8,7 @@
 #include <memory>
 
 class TAssociado;
+class TParceiro;
 class TUsuarios;
 class TListaUsuarios;
 class TListaParceiro;
@@ -35,14 +36,22 @@ public:
     MemTable *const cdsCadFoneAcd;
     // Result of a city search.
     MemTable *const cdsPesqCidade;
+    // Result of a partner search (partner list of the members' program).
+    MemTable *const cdsPesqParceiro;
+    // The one partner being created or edited (partner editor).
+    MemTable *const cdsCadParceiro;
+    // That partner's phone contacts, with their deletion marks (the rules of
+    // cdsCadFoneAcd).
+    MemTable *const cdsCadFoneParc;
     // Lookup lists: ID (the stored code) and DESCRICAO (the text shown).
     MemTable *const cdsTipoPessoa;
     MemTable *const cdsAtivo;
     MemTable *const cdsTipoGrp;
     MemTable *const cdsTipoCad;
 
-    // Off only while PopulacdsCadFoneAcd copies stored contacts: a contact
-    // typed in the editor is posted as new (key 0), a copied one keeps its key.
+    // Off only while PopulacdsCadFoneAcd or PopulacdsCadFoneParc copies
+    // stored contacts: a contact typed in an editor is posted as new (key 0),
+    // a copied one keeps its key.
     bool bEdicaoFones = false;
 
     void DataModuleCreate();
@@ -53,20 +62,36 @@ public:
     void PopulacdsPesqCidade(const TListaCidade &obj);
     void PopulacdsCadAssociado(const TAssociado &obj);
     void PopulacdsCadFoneAcd(const TAssociado &obj);
+    void PopulacdsPesqParceiro(const TListaParceiro &obj);
+    void PopulacdsCadParceiro(const TParceiro &obj);
+    void PopulacdsCadFoneParc(const TParceiro &obj);
 
     // New entities for the caller to own, read from the tables.
     std::unique_ptr<TUsuarios> PopulaObjUsuario();
     std::unique_ptr<TAssociado> PopulaObjAssociado();
+    // The partner of cdsCadParceiro with every row of cdsCadFoneParc, marked
+    // ones included (the contact write deletes those).
+    std::unique_ptr<TParceiro> PopulaObjParceiro();
 
     // Whether a member of the logged-in association has exactly the document
     // sDoc; on success id_par takes that member's key.
     bool BuscaDoc(const QString &sDoc, qint32 &id_par, bool bMostaMensagem);
+    // Whether the member in work already has a partner whose document is
+    // exactly sDoc; on success id_par takes that partner's key and nome its
+    // name. Shows nothing.
+    bool BuscaDocParceiro(const QString &sDoc, qint32 &id_par, QString &nome);
 
     // Events of cdsCadFoneAcd.
     void cdsCadFoneAcdAfterInsert(MemTable &DataSet);
     void cdsCadFoneAcdBeforePost(MemTable &DataSet);
     // Answers false to keep the row: a stored contact is only marked.
     bool cdsCadFoneAcdBeforeDelete(MemTable &DataSet);
+
+private:
+    // The contact rules both contact tables follow, by their key column.
+    void installContactRules(MemTable *table, const QString &keyColumn);
+    void contactBeforePost(MemTable &DataSet, QStringView keyColumn);
+    static bool contactBeforeDelete(MemTable &DataSet, QStringView keyColumn);
 };
 
 extern TDMds *DMds;

@@ -9,6 +9,7 @@
 #include "TListaCidade.h"
 #include "TListaParceiro.h"
 #include "TListaUsuarios.h"
+#include "TParceiro.h"
 #include "uDM.h"
 #include "uDMds.h"
 
@@ -109,6 +110,10 @@ private slots:
     void memberEntityFailsOnMemberPostError();
     void buscaDoc_data();
     void buscaDoc();
+    void partnerContactsFollowTheMemberContactRules();
+    void partnerEntityFromTheTables();
+    void buscaDocParceiro_data();
+    void buscaDocParceiro();
     void fillingManyMembersResetsOnce();
 
 private:
@@ -127,6 +132,9 @@ insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (10, 
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (11, '52998224725', 'PESSOA B', 1);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (13, '123456780001', 'Z LOJA', 1);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (20, '98765432000110', 'LOJA OUTRA', 2);
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, ACD_I_COD) values (500, 'C', '12345678000195', 'CLIENTE LONGO', 10);
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, ACD_I_COD) values (501, 'F', '123456780001', 'FORNECEDOR CURTO', 10);
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_CNPJ_CPF, PAR_A_NOM, ACD_I_COD) values (502, 'C', '52998224725', 'DE OUTRO MEMBRO', 11);
 )"_s);
     QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
     AssociacaoAtual->setId(1);
@@ -538,6 +546,101 @@ void tst_DMds::buscaDoc()
         QCOMPARE(messages.texts(), QStringList{u"Associado não localizado."_s});
         QCOMPARE(messages.messages.at(0).kind, Feedback::Kind::Information);
     }
+}
+
+void tst_DMds::partnerContactsFollowTheMemberContactRules()
+{
+    TParceiro parceiro;
+    for (int key : {601, 602}) {
+        auto fone = std::make_unique<TFones>();
+        fone->setId(key);
+        fone->setNome(u"C%1"_s.arg(key));
+        parceiro.fones().append(std::move(fone));
+    }
+    DMds->PopulacdsCadFoneParc(parceiro);
+    MemTable &t = *DMds->cdsCadFoneParc;
+    QCOMPARE(t.recordCount(), 2);
+    QCOMPARE(t.integer(u"PAC_I_COD"), 602); // copied keys kept, cursor on the last
+
+    // A stored contact is only marked; a typed one gets key 0 and goes.
+    t.first();
+    t.remove();
+    QCOMPARE(t.recordCount(), 2);
+    QCOMPARE(t.boolean(u"Excluir"), true);
+    t.append();
+    t.setText(u"PAC_A_CON", u"NOVO"_s);
+    t.post();
+    QCOMPARE(t.integer(u"PAC_I_COD"), 0);
+    QCOMPARE(t.boolean(u"Excluir"), false);
+    t.remove();
+    QCOMPARE(t.recordCount(), 2);
+    // The member's table is not touched by any of it.
+    QCOMPARE(DMds->cdsCadFoneAcd->recordCount(), 0);
+}
+
+void tst_DMds::partnerEntityFromTheTables()
+{
+    TParceiro stored;
+    stored.setId(500);
+    stored.setTp_par(u"C"_s);
+    stored.setCnpj_cpf(u"12345678000195"_s);
+    stored.setNome(u"CLIENTE LONGO"_s);
+    stored.setId_acd(10);
+    auto fone = std::make_unique<TFones>();
+    fone->setId(601);
+    stored.fones().append(std::move(fone));
+    DMds->PopulacdsCadParceiro(stored);
+    DMds->PopulacdsCadFoneParc(stored);
+
+    // A pending edit of the partner, a marked stored contact, a new one.
+    MemTable &p = *DMds->cdsCadParceiro;
+    p.edit();
+    p.setText(u"PAR_A_NOM", u"CLIENTE ALTERADO"_s);
+    MemTable &f = *DMds->cdsCadFoneParc;
+    f.first();
+    f.remove();
+    f.append();
+    f.setText(u"PAC_A_FON", u"32220000"_s);
+
+    const std::unique_ptr<TParceiro> parceiro = DMds->PopulaObjParceiro();
+    QCOMPARE(parceiro->id(), 500);
+    QCOMPARE(parceiro->nome(), u"CLIENTE ALTERADO"_s);
+    QCOMPARE(parceiro->id_acd(), 10);
+    QCOMPARE(parceiro->fones().count(), 2);
+    QCOMPARE(parceiro->fones().at(0)->id(), 601);
+    QVERIFY(parceiro->fones().at(0)->excluir());
+    QCOMPARE(parceiro->fones().at(1)->id(), 0);
+    QCOMPARE(parceiro->fones().at(1)->fone(), u"32220000"_s);
+    QVERIFY(!parceiro->fones().at(1)->excluir());
+}
+
+void tst_DMds::buscaDocParceiro_data()
+{
+    QTest::addColumn<QString>("doc");
+    QTest::addColumn<int>("id"); // 0: not found
+    QTest::addColumn<QString>("nome");
+
+    QTest::newRow("own partner") << u"12345678000195"_s << 500 << u"CLIENTE LONGO"_s;
+    QTest::newRow("contained in a longer one listed first") << u"123456780001"_s << 501 << u"FORNECEDOR CURTO"_s;
+    QTest::newRow("another member's partner") << u"52998224725"_s << 0 << QString();
+    QTest::newRow("only part of a document") << u"2345678000"_s << 0 << QString();
+}
+
+void tst_DMds::buscaDocParceiro()
+{
+    QFETCH(QString, doc);
+    QFETCH(int, id);
+    QFETCH(QString, nome);
+
+    AssociadoAtual->setId(10);
+    MessageRecorder messages;
+    qint32 found = -7;
+    QString name;
+    QCOMPARE(DMds->BuscaDocParceiro(doc, found, name), id != 0);
+    QCOMPARE(found, id != 0 ? id : -7);
+    QCOMPARE(name, nome);
+    QVERIFY(messages.messages.isEmpty());
+    AssociadoAtual->setId(0);
 }
 
 void tst_DMds::fillingManyMembersResetsOnce()

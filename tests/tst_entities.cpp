@@ -253,10 +253,12 @@ void tst_entities::columnsAreFoundWithoutRegardToCase()
     // The search mappings name their columns in lower case; queries answer in
     // upper case.
     TPesqParceiro pesq;
-    pesq.LerParcDataset(Row::numbered(u"PAR_I_COD PAR_A_NOM PAR_A_CNPJ_CPF PAR_A_LGR PAR_A_NUM PAR_A_BRR PAR_A_TIP"_s));
+    pesq.LerParcDataset(Row::numbered(
+        u"PAR_I_COD PAR_A_NOM PAR_A_CNPJ_CPF PAR_A_LGR PAR_A_NUM PAR_A_BRR PAR_A_TIP PAR_A_ABL ACD_I_COD"_s));
     QCOMPARE(pesq.documento(), u"3"_s);
     QCOMPARE(pesq.tipoparc(), u"7"_s);
-    QVERIFY(pesq.ativo().isEmpty());
+    QCOMPARE(pesq.ativo(), u"8"_s);
+    QCOMPARE(pesq.id_acd(), 9);
 }
 
 void tst_entities::contactDeletionMark()
@@ -399,7 +401,7 @@ void tst_entities::mappingRoundTrip_data()
                                        << u"acd_i_cod acd_a_nom acd_a_cnpj acd_a_lgr acd_a_num acd_a_brr acd_a_abl"_s;
     QTest::newRow("TPesqParceiro Parc")
         << mapping(&TPesqParceiro::LerParcDataset, &TPesqParceiro::GravaParcDataset)
-        << u"par_i_cod par_a_nom par_a_cnpj_cpf par_a_lgr par_a_num par_a_brr par_a_tip"_s;
+        << u"par_i_cod par_a_nom par_a_cnpj_cpf par_a_lgr par_a_num par_a_brr par_a_tip par_a_abl acd_i_cod"_s;
     QTest::newRow("TParceiro") << mapping(&TParceiro::LerDataset, &TParceiro::GravaDataset)
                                << u"PAR_I_COD PAR_A_TIP PAR_A_PES PAR_A_CNPJ_CPF PAR_A_IE_RG PAR_A_NOM PAR_A_LGR "
                                   "PAR_A_NUM PAR_A_CPL PAR_A_BRR CID_A_COD CID_A_DSC CID_A_UF PAR_A_CEP PAR_A_MAIL "

@@ -189,31 +189,33 @@ void tst_Searches::textoPesqParceiro_data()
     QTest::addColumn<int>("pesquisa");
     QTest::addColumn<int>("parceiro");
     QTest::addColumn<qint32>("associado");
+    QTest::addColumn<qint32>("associacao");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("sql");
 
     const QString head = u"select p.par_i_cod, p.par_a_cnpj_cpf, p.par_a_nom, p.par_a_lgr, p.par_a_num, "
-                         u"p.par_a_brr, p.par_a_tip from parceiro p "_s;
+                         u"p.par_a_brr, p.par_a_tip, p.par_a_abl, p.acd_i_cod from parceiro p "_s;
     QTest::newRow("example: meus, nome, cliente")
-        << int(tpMeus) << int(tpNome) << int(tpCliente) << 12 << u"SOUZA"_s
-        << u"select p.par_i_cod, p.par_a_cnpj_cpf, p.par_a_nom, p.par_a_lgr, p.par_a_num, p.par_a_brr, p.par_a_tip "
-           u"from parceiro p where (p.acd_i_cod = 12) and (p.par_a_tip = 'C') and (p.par_a_nom collate UTF8 like "
-           u"'%SOUZA%') "
-           u"order by p.par_a_nom"_s;
+        << int(tpMeus) << int(tpNome) << int(tpCliente) << 12 << 3 << u"SOUZA"_s
+        << head
+               + u"where (p.acd_i_cod = 12) and (p.par_a_tip = 'C') and (p.par_a_nom collate UTF8 like '%SOUZA%') "
+                 u"order by p.par_a_nom"_s;
+    // Every partner of the members of the association, not of all members.
     QTest::newRow("example: todos, bairro, todos")
-        << int(tpTodosCad) << int(tpBairro) << int(tpTodosParc) << 12 << u"CENTRO"_s
-        << u"select p.par_i_cod, p.par_a_cnpj_cpf, p.par_a_nom, p.par_a_lgr, p.par_a_num, p.par_a_brr, p.par_a_tip "
-           u"from parceiro p where (p.acd_i_cod > 0) and (p.par_a_brr like '%CENTRO%') order by p.par_a_nom"_s;
+        << int(tpTodosCad) << int(tpBairro) << int(tpTodosParc) << 12 << 3 << u"CENTRO"_s
+        << head
+               + u"where exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) and (a.ass_i_cod = 3)) "
+                 u"and (p.par_a_brr like '%CENTRO%') order by p.par_a_nom"_s;
     QTest::newRow("fornecedor, documento, trimmed")
-        << int(tpMeus) << int(tpDocumento) << int(tpFornecedor) << 7 << u" 111 "_s
+        << int(tpMeus) << int(tpDocumento) << int(tpFornecedor) << 7 << 1 << u" 111 "_s
         << head
                + u"where (p.acd_i_cod = 7) and (p.par_a_tip = 'F') and (p.par_a_cnpj_cpf like '%111%') "
                  u"order by p.par_a_nom"_s;
     QTest::newRow("endereco, quote doubled")
-        << int(tpTodosCad) << int(tpEndereco) << int(tpCliente) << 7 << u"D'OESTE"_s
+        << int(tpTodosCad) << int(tpEndereco) << int(tpCliente) << 7 << 1 << u"D'OESTE"_s
         << head
-               + u"where (p.acd_i_cod > 0) and (p.par_a_tip = 'C') and (p.par_a_lgr like '%D''OESTE%') "
-                 u"order by p.par_a_nom"_s;
+               + u"where exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) and (a.ass_i_cod = 1)) "
+                 u"and (p.par_a_tip = 'C') and (p.par_a_lgr like '%D''OESTE%') order by p.par_a_nom"_s;
 }
 
 void tst_Searches::textoPesqParceiro()
@@ -222,10 +224,11 @@ void tst_Searches::textoPesqParceiro()
     QFETCH(int, pesquisa);
     QFETCH(int, parceiro);
     QFETCH(qint32, associado);
+    QFETCH(qint32, associacao);
     QFETCH(QString, texto);
     QFETCH(QString, sql);
     QCOMPARE(TDM::textoPesqParceiro(TTipoCadastro(cadastro), TTipoPesqParceiro(pesquisa), TTipoParceiro(parceiro),
-                                    associado, texto),
+                                    associado, associacao, texto),
              sql);
 }
 
@@ -385,28 +388,37 @@ void tst_Searches::pesqParceiro_data()
     QTest::addColumn<int>("pesquisa");
     QTest::addColumn<int>("parceiro");
     QTest::addColumn<qint32>("associado");
+    QTest::addColumn<qint32>("associacao");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<Keys>("keys"); // in name order
 
-    QTest::newRow("meus, all kinds") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 10 << u"SOUZA"_s
+    QTest::newRow("meus, all kinds") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 10 << 1 << u"SOUZA"_s
                                      << Keys{100, 101};
-    QTest::newRow("meus, clientes") << int(tpMeus) << int(tpNome) << int(tpCliente) << 10 << u"SOUZA"_s << Keys{100};
-    QTest::newRow("meus, fornecedores") << int(tpMeus) << int(tpNome) << int(tpFornecedor) << 10 << QString()
+    QTest::newRow("meus, clientes") << int(tpMeus) << int(tpNome) << int(tpCliente) << 10 << 1 << u"SOUZA"_s
+                                    << Keys{100};
+    QTest::newRow("meus, fornecedores") << int(tpMeus) << int(tpNome) << int(tpFornecedor) << 10 << 1 << QString()
                                         << Keys{101};
-    QTest::newRow("another member's") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 20 << QString() << Keys{102};
-    // Every member's partners; none without an owner.
-    QTest::newRow("todos") << int(tpTodosCad) << int(tpNome) << int(tpTodosParc) << 10 << QString()
-                           << Keys{102, 100, 101};
+    QTest::newRow("another member's") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 20 << 2 << QString()
+                                      << Keys{102};
+    // The partners of every member of the association; none of another
+    // association's members, none without an owner.
+    QTest::newRow("todos") << int(tpTodosCad) << int(tpNome) << int(tpTodosParc) << 10 << 1 << QString()
+                           << Keys{100, 101};
+    QTest::newRow("todos of the other association")
+        << int(tpTodosCad) << int(tpNome) << int(tpTodosParc) << 20 << 2 << QString() << Keys{102};
     QTest::newRow("todos, clientes by name")
-        << int(tpTodosCad) << int(tpNome) << int(tpCliente) << 0 << u"SOUZA"_s << Keys{100};
+        << int(tpTodosCad) << int(tpNome) << int(tpCliente) << 0 << 1 << u"SOUZA"_s << Keys{100};
     QTest::newRow("blank district skips NULL")
-        << int(tpTodosCad) << int(tpBairro) << int(tpTodosParc) << 10 << u" "_s << Keys{102, 100};
-    QTest::newRow("street with quote") << int(tpMeus) << int(tpEndereco) << int(tpTodosParc) << 10 << u"D'OESTE"_s
+        << int(tpTodosCad) << int(tpBairro) << int(tpTodosParc) << 10 << 1 << u" "_s << Keys{100};
+    QTest::newRow("street with quote") << int(tpMeus) << int(tpEndereco) << int(tpTodosParc) << 10 << 1 << u"D'OESTE"_s
                                        << Keys{101};
-    QTest::newRow("document") << int(tpTodosCad) << int(tpDocumento) << int(tpTodosParc) << 10 << u"333444"_s
-                              << Keys{102, 101};
+    QTest::newRow("document") << int(tpTodosCad) << int(tpDocumento) << int(tpTodosParc) << 10 << 1 << u"333444"_s
+                              << Keys{101};
+    QTest::newRow("document, other association")
+        << int(tpTodosCad) << int(tpDocumento) << int(tpTodosParc) << 20 << 2 << u"333444"_s << Keys{102};
     // No member in work: nothing of his.
-    QTest::newRow("meus without member") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 0 << QString() << Keys{};
+    QTest::newRow("meus without member") << int(tpMeus) << int(tpNome) << int(tpTodosParc) << 0 << 1 << QString()
+                                         << Keys{};
 }
 
 void tst_Searches::pesqParceiro()
@@ -415,11 +427,13 @@ void tst_Searches::pesqParceiro()
     QFETCH(int, pesquisa);
     QFETCH(int, parceiro);
     QFETCH(qint32, associado);
+    QFETCH(qint32, associacao);
     QFETCH(QString, texto);
     QFETCH(Keys, keys);
 
     MessageRecorder messages;
     AssociadoAtual->setId(associado);
+    AssociacaoAtual->setId(associacao);
     const auto found
         = DM->PesqParceiro(TTipoCadastro(cadastro), TTipoPesqParceiro(pesquisa), TTipoParceiro(parceiro), texto);
     QVERIFY(found);
@@ -441,6 +455,7 @@ void tst_Searches::pesqParceiroFillsRows()
     QCOMPARE(row.bairro(), QString());
     QCOMPARE(row.tipoparc(), u"F"_s);
     QCOMPARE(row.ativo(), QString());
+    QCOMPARE(row.id_acd(), 10);
 }
 
 void tst_Searches::failingStatementGivesMessageAndEmptyHolder()

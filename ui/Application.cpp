@@ -8,9 +8,22 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
 }
 
+namespace {
+QString &programTitle()
+{
+    static QString title = QStringLiteral("Ulmora - Associação v1.0");
+    return title;
+}
+} // namespace
+
 QString Application::title()
 {
-    return QStringLiteral("Ulmora - Associação v1.0");
+    return programTitle();
+}
+
+void Application::setTitle(const QString &title)
+{
+    programTitle() = title;
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -17,9 +17,10 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // "Ulmora - Associação v1.0": the main window's caption and the title of
-    // the error box.
+    // The program's title: the main window's caption and the title of the
+    // error box. "Ulmora - Associação v1.0" unless the program sets its own.
     static QString title();
+    static void setTitle(const QString &title);
 
     // Shows `error` as the catch point does (also for errors met before the
     // event loop runs, such as a database that can't be opened).

@@ -8,6 +8,24 @@
 #include <QHeaderView>
 #include <QTableView>
 
+namespace {
+
+class FormattingDelegate : public ForegroundDelegate
+{
+public:
+    FormattingDelegate(QObject *parent, Qt::Alignment alignment, std::function<QString(const QString &)> format)
+        : ForegroundDelegate(parent, alignment), m_format(std::move(format))
+    {
+    }
+
+    QString displayText(const QVariant &value, const QLocale &) const override { return m_format(value.toString()); }
+
+private:
+    std::function<QString(const QString &)> m_format;
+};
+
+} // namespace
+
 void setupBrowseGrid(QTableView *grid, MemTable *table, const QList<BrowseColumn> &columns)
 {
     grid->setModel(table);
@@ -27,7 +45,9 @@ void setupBrowseGrid(QTableView *grid, MemTable *table, const QList<BrowseColumn
         table->setLabel(column, shown.title);
         grid->setColumnHidden(column, false);
         grid->setColumnWidth(column, shown.width);
-        if (shown.alignment)
+        if (shown.format)
+            grid->setItemDelegateForColumn(column, new FormattingDelegate(grid, shown.alignment, shown.format));
+        else if (shown.alignment)
             grid->setItemDelegateForColumn(column, new ForegroundDelegate(grid, shown.alignment));
         header->moveSection(header->visualIndex(column), position);
     }

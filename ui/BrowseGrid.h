@@ -4,18 +4,23 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 class MemTable;
 class QTableView;
 
 // A column a browse grid shows: the table's column `name` under `title`,
 // `width` pixels wide, its values aligned by `alignment` (the style's
-// default when none is given).
+// default when none is given) and shown through `format` when one is given
+// (a stored code as its word, a document with its punctuation); the table
+// keeps the stored value.
 struct BrowseColumn
 {
     QString name;
     QString title;
     int width;
     Qt::Alignment alignment = {};
+    std::function<QString(const QString &)> format = {};
 };
 
 // Sets up `grid` as a read-only browse grid over `table` (a list window's

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class ContactGrid;
 class FieldMapper;
 class QAction;
 class TAssociado;
@@ -72,11 +73,10 @@ private:
     // characters, CNPJ otherwise); the field shows the stored digits.
     void EditaMascara();
     void dbedtCID_A_CODExit();
-    void dsFonesDataChange();
-    void actEstornaExclusaoExecute();
     bool validaDocumento();
     void setupContacts();
 
     std::unique_ptr<Ui::frmAssociado> ui;
     FieldMapper *m_mapper = nullptr;
+    ContactGrid *m_contatos = nullptr;
 };

@@ -161,3 +161,13 @@ QString MascaraQt(const QString &mascara)
         blank = sections.at(2).at(0);
     return pattern + u';' + blank;
 }
+
+QString FormataDocumento(const QString &documento)
+{
+    if (documento.size() == 11)
+        return documento.left(3) + u'.' + documento.mid(3, 3) + u'.' + documento.mid(6, 3) + u'-' + documento.mid(9);
+    if (documento.size() == 14)
+        return documento.left(2) + u'.' + documento.mid(2, 3) + u'.' + documento.mid(5, 3) + u'/' + documento.mid(8, 4)
+               + u'-' + documento.mid(12);
+    return documento;
+}

@@ -41,6 +41,11 @@ bool CNPJCompleto(const QString &texto);
 // the last two: "!>aa.aaa.aaa/aaaa-99;0;_".
 QString MascaraDocumento(const QString &documento);
 
+// A stored document with the punctuation of its mask, for display: 11
+// characters as 999.999.999-99, 14 as 99.999.999/9999-99 (letters kept);
+// any other text as it is.
+QString FormataDocumento(const QString &documento);
+
 // A mask of that notation as a QLineEdit input mask. '9' (an optional digit)
 // becomes Qt's '0', '0' (a required digit) Qt's '9', the letter classes map
 // to Qt's, literals that Qt would read as mask characters are escaped, and

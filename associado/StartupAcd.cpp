@@ -1,0 +1,28 @@
+#include "StartupAcd.h"
+
+#include "ProgramStart.h"
+#include "uLoginAcd.h"
+#include "uPrincipalAcd.h"
+#include "uTrocaSenha.h"
+
+#include <QCoreApplication>
+
+StartupAcd::StartupAcd() : iniDirectory(QCoreApplication::applicationDirPath())
+{
+}
+
+int StartupAcd::run()
+{
+    return ProgramStart::run({titulo(),
+                              [this] {
+                                  TfrmLoginAcd login;
+                                  login.setIniDirectory(iniDirectory);
+                                  if (login.exec() != QDialog::Accepted)
+                                      return false;
+                                  if (!login.senhaInicial())
+                                      return true;
+                                  TfrmTrocaSenha troca;
+                                  return troca.exec() == QDialog::Accepted;
+                              },
+                              [] { return std::make_unique<TfrmPrincipalAcd>(); }});
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// What both programs do from process start to end, in one fixed order: the
+// Portuguese dialog texts, the Tahoma font, the program's title and icon, the
+// data layer's messages and wait cursor on screen, the data-access module DM
+// (its connection opens while it is built), the presentation-tables module
+// DMds, then the program's gate (its login dialog, and whatever else must
+// pass before work starts) and, once the gate lets the person in, the
+// program's main window and the event loop until that window closes.
+//
+// A data module that can't be built (connection definition missing, database
+// unreachable) is reported and run() answers 1 without the gate. A gate that
+// answers false ends the run with 0 and no main window. However the run ends,
+// DM, DMds and UsuarioLogado are as at process start afterwards. Needs an
+// Application (the catch point) to exist.
+class ProgramStart
+{
+public:
+    struct Program
+    {
+        // The main window's caption, also the title of the error box of an
+        // error that escapes an action.
+        QString title;
+        // Modal dialogs that let the person in: true goes on.
+        std::function<bool()> gate;
+        // The main window, made once the gate has passed.
+        std::function<std::unique_ptr<QWidget>()> mainWindow;
+    };
+
+    static int run(const Program &program);
+};
