@@ -5,6 +5,7 @@
 #include "InputConventions.h"
 #include "MessageDialog.h"
 #include "PasswordStarStyle.h"
+#include "RememberedValue.h"
 #include "Session.h"
 #include "TUsuarios.h"
 #include "Trim.h"
@@ -15,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
 #include <QShowEvent>
 
 #include <stdexcept>
@@ -70,16 +70,12 @@ void TfrmLoginAcd::FormShow()
 
 QString TfrmLoginAcd::LeIni() const
 {
-    return QSettings(CaminhoIni, QSettings::IniFormat).value(iniKey, QString()).toString();
+    return readRememberedValue(CaminhoIni, iniKey);
 }
 
 void TfrmLoginAcd::GravaIni(const QString &cnpj)
 {
-    QSettings ini(CaminhoIni, QSettings::IniFormat);
-    ini.setValue(iniKey, cnpj);
-    ini.sync();
-    if (ini.status() != QSettings::NoError)
-        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(CaminhoIni).toStdString());
+    writeRememberedValue(CaminhoIni, iniKey, cnpj);
 }
 
 void TfrmLoginAcd::btnOKClick()
