@@ -144,11 +144,6 @@ private:
     // bound by the caller; false when it has none.
     bool readMember(TAssociado &target);
 
-    // Shows prefix + the database's message as an error and answers false
-    // when `body` raises a database error.
-    template<typename F>
-    bool reported(const QString &prefix, F &&body);
-
     std::unique_ptr<FbStatement> statement(const QString &sql = QString());
 
     std::unique_ptr<FbConnection> UlmoraConnection;
