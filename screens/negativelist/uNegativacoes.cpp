@@ -75,12 +75,12 @@ TfrmNegativacoes::TfrmNegativacoes(QWidget *parent) : QWidget(parent), ui(std::m
     MemTable *lista = DMds->cdsNegativas;
     setupBrowseGrid(ui->dbgrdNeg, lista,
                     {{u"PNG_D_REG"_s, u"Data"_s, 75, {}, dia},
-                     {u"PAR_A_NOM"_s, u"Parceiro"_s, 200},
-                     {u"PNG_A_MOT"_s, u"Motivo"_s, 170},
+                     {u"PAR_A_NOM"_s, u"Parceiro"_s, 180},
+                     {u"PNG_A_MOT"_s, u"Motivo"_s, 150},
                      {u"PNG_N_VAL"_s, u"Valor (R$)"_s, 85, Qt::AlignRight | Qt::AlignVCenter, quantia},
                      {u"PNG_A_NEG"_s, u"Situação"_s, 60, {}, situacao},
                      {u"PNG_D_RET"_s, u"Data da retirada"_s, 95, {}, dia},
-                     {u"PNG_A_RET"_s, u"Motivo da retirada"_s, 170}});
+                     {u"PNG_A_RET"_s, u"Motivo da retirada"_s, 150}});
     greyInactiveRows(lista, u"PNG_A_NEG");
     connect(lista, &MemTable::changed, this, &TfrmNegativacoes::dsNegativasDataChange);
 
