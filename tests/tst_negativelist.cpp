@@ -35,6 +35,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -172,6 +174,7 @@ private slots:
     void myRegistrations_data();
     void myRegistrations();
     void withdraw();
+    void withdrawnMeanwhileByAnotherSeat();
 
     void consultationAcrossAssociations_data();
     void consultationAcrossAssociations();
@@ -494,6 +497,37 @@ void tst_NegativeList::withdraw()
     QVERIFY(!window->actRetirar()->isEnabled());
 }
 
+void tst_NegativeList::withdrawnMeanwhileByAnotherSeat()
+{
+    std::unique_ptr<TfrmNegativacoes> window(TfrmNegativacoes::cria());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    MemTable *lista = DMds->cdsNegativas;
+    auto *grid = child<QTableView>(window.get(), "dbgrdNeg");
+    const int row = keys(lista, u"PNG_I_COD").indexOf(904);
+    QVERIFY(row >= 0);
+    grid->setCurrentIndex(lista->index(row, lista->columnIndex(u"PAR_A_NOM")));
+
+    ModalAnswer answer([&](QDialog *dialog) {
+        // Another seat withdraws it while this one types its reason.
+        QVERIFY(DM->Positivar(904, u"PAGO NO CAIXA"_s));
+        typeInto(dialog, "edtPNG_A_RET", u"ACORDO"_s);
+        QTest::mouseClick(child<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
+    });
+    activate(window.get());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(answer.answered());
+    QCOMPARE(m_messages->texts(), QStringList{u"Esta negativação já foi retirada."_s});
+    // The first withdrawal's reason stands; the list shows it gone.
+    const auto todas = DM->PesqNegativas(2, false, DateTime(), DateTime(), 10);
+    const auto it = std::find_if(todas->lista().begin(), todas->lista().end(),
+                                 [](const auto &negativa) { return negativa->id() == 904; });
+    QVERIFY(it != todas->lista().end());
+    QCOMPARE((*it)->motivo_ret(), u"PAGO NO CAIXA"_s);
+    QVERIFY(!keys(lista, u"PNG_I_COD").contains(904));
+}
+
 void tst_NegativeList::consultationAcrossAssociations_data()
 {
     QTest::addColumn<QString>("typed");
@@ -589,7 +623,7 @@ void tst_NegativeList::withoutPackage()
     QVERIFY(!TfrmNegativar::NegativarParceiro());
     QCOMPARE(m_messages->texts(), (QStringList{why, why, why, why}));
     QVERIFY(!opened);
-    QCOMPARE(ativas(10, 501), 2);
+    QCOMPARE(ativas(10, 501), 1);
 
     // The partner list offers no registration.
     TfrmCadParceiro window;

@@ -10,12 +10,15 @@
 #include "RegisterWindow.h"
 #include "Session.h"
 #include "TListaNegativa.h"
+#include "TNegativa.h"
 #include "WindowConventions.h"
 #include "uDM.h"
 #include "uDMds.h"
 #include "uRetirar.h"
 
 #include <QAction>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -156,6 +159,16 @@ void TfrmNegativacoes::LocalizaNegativa(qint32 id)
     }
 }
 
+bool TfrmNegativacoes::AindaAtiva(qint32 id)
+{
+    // Another seat may have withdrawn it since the list was read: its
+    // reason and time are not written over.
+    const std::unique_ptr<TListaNegativa> ativas
+        = DM->PesqNegativas(1, false, DateTime(), DateTime(), AssociadoAtual->id());
+    const auto &lista = ativas->lista();
+    return std::any_of(lista.begin(), lista.end(), [id](const auto &negativa) { return negativa->id() == id; });
+}
+
 void TfrmNegativacoes::actRetirarExecute()
 {
     const MemTable *lista = DMds->cdsNegativas;
@@ -170,7 +183,9 @@ void TfrmNegativacoes::actRetirarExecute()
             return;
         motivo = dialog.motivo();
     }
-    if (DM->Positivar(id, motivo))
+    if (!AindaAtiva(id))
+        MessageDialog::information(QStringLiteral("Esta negativação já foi retirada."));
+    else if (DM->Positivar(id, motivo))
         MessageDialog::information(QStringLiteral("Negativação retirada."));
     actPesqExecute();
     LocalizaNegativa(id);

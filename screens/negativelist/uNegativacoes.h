@@ -39,6 +39,8 @@ private:
     explicit TfrmNegativacoes(QWidget *parent);
     void dsNegativasDataChange();
     void LocalizaNegativa(qint32 id);
+    // Whether registration id of the member in work still stands.
+    bool AindaAtiva(qint32 id);
 
     std::unique_ptr<Ui::frmNegativacoes> ui;
 };
