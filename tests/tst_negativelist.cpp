@@ -32,6 +32,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
 
@@ -559,8 +560,13 @@ void tst_NegativeList::consultationAcrossAssociations()
     QCOMPARE(texts(rows, u"CID_A_DSC"), (QStringList{u"SÃO PAULO"_s, u"CAMPINAS"_s}));
     QCOMPARE(texts(rows, u"ASS_A_LGR"), (QStringList{u"AVENIDA BRASIL"_s, u"RUA DAS FLORES"_s}));
     QCOMPARE(window->aviso(), QString());
+    auto *grid = child<QTableView>(window.get(), "dbgrdNeg");
+    const int cep = rows->columnIndex(u"ASS_A_CEP");
+    auto *delegate = qobject_cast<QStyledItemDelegate *>(grid->itemDelegateForColumn(cep));
+    QVERIFY(delegate);
+    QCOMPARE(delegate->displayText(rows->value(0, cep), QLocale()), u"01000-000"_s);
     // Who registered, never how much or why.
-    const QStringList titles = shownTitles(child<QTableView>(window.get(), "dbgrdNeg"));
+    const QStringList titles = shownTitles(grid);
     QCOMPARE(titles, (QStringList{u"Associado"_s, u"Associação"_s, u"Endereço"_s, u"Número"_s, u"Complemento"_s,
                                   u"Bairro"_s, u"Cidade"_s, u"UF"_s, u"CEP"_s}));
     QCOMPARE(m_messages->texts(), QStringList());

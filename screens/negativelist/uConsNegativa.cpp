@@ -33,6 +33,13 @@ bool pareceDocumento(const QString &texto)
     return documento.match(texto).hasMatch();
 }
 
+// A postal code of eight digits as 99999-999; anything else as stored.
+QString cep(const QString &valor)
+{
+    static const QRegularExpression oitoDigitos(u"^[0-9]{8}$"_s);
+    return oitoDigitos.match(valor).hasMatch() ? valor.left(5) + u'-' + valor.mid(5) : valor;
+}
+
 } // namespace
 
 TfrmConsNegativa *TfrmConsNegativa::cria(QWidget *parent)
@@ -64,14 +71,14 @@ TfrmConsNegativa::TfrmConsNegativa(QWidget *parent) : QWidget(parent), ui(std::m
         {{u"PAR_A_NOM"_s, u"Nome"_s, 300}, {u"PAR_A_CNPJ_CPF"_s, u"Documento"_s, 130, {}, FormataDocumento}});
     setupBrowseGrid(ui->dbgrdNeg, DMds->cdsConsNegativa,
                     {{u"ACD_A_NOM"_s, u"Associado"_s, 150},
-                     {u"ASS_A_NOM"_s, u"Associação"_s, 160},
+                     {u"ASS_A_NOM"_s, u"Associação"_s, 150},
                      {u"ASS_A_LGR"_s, u"Endereço"_s, 120},
-                     {u"ASS_A_NUM"_s, u"Número"_s, 45},
-                     {u"ASS_A_CPL"_s, u"Complemento"_s, 70},
+                     {u"ASS_A_NUM"_s, u"Número"_s, 50},
+                     {u"ASS_A_CPL"_s, u"Complemento"_s, 75},
                      {u"ASS_A_BRR"_s, u"Bairro"_s, 80},
                      {u"CID_A_DSC"_s, u"Cidade"_s, 90},
                      {u"CID_A_UF"_s, u"UF"_s, 25},
-                     {u"ASS_A_CEP"_s, u"CEP"_s, 60}});
+                     {u"ASS_A_CEP"_s, u"CEP"_s, 65, {}, cep}});
     connect(DMds->cdsConsParceiro, &MemTable::currentRowChanged, this, &TfrmConsNegativa::ConsultaParceiro);
 }
 
