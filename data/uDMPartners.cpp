@@ -202,7 +202,7 @@ std::unique_ptr<TListaConsNegativa> TDM::ConsNegativado(qint32 iPAR)
 std::unique_ptr<TListaConsNegativa> TDM::ConsNegativadoDoc(const QString &sDoc)
 {
     FDConsNegDoc->bindText(u"sDOC", sDoc);
-    return runReport<TListaConsNegativa>(*FDConsNegDoc, QStringLiteral("ConsNegativadoDoc: "),
+    return runSearch<TListaConsNegativa>(*FDConsNegDoc, QStringLiteral("ConsNegativadoDoc: "),
                                          [](TListaConsNegativa &holder, const DataSet &row) {
                                              auto line = std::make_unique<TConsNegativa>();
                                              line->LerDataset(row);

@@ -154,22 +154,24 @@ QString TDM::textoPesqConsNegativa(TTipoPesqParceiro TipoPesquisa, qint32 iASS, 
     // Another association's customers are none of the member's business,
     // except those some member holds on the shared list. The grouping leaves
     // one row per customer however many members sell to it.
-    return u"select min(p.par_i_cod) as par_i_cod, p.par_a_cnpj_cpf, min(p.par_a_nom) as par_a_nom, "
-           u"cast(null as varchar(1)) as par_a_lgr, cast(null as varchar(1)) as par_a_num, "
-           u"cast(null as varchar(1)) as par_a_brr, cast(null as varchar(1)) as par_a_tip, "
-           u"cast(null as varchar(1)) as par_a_abl, cast(null as integer) as acd_i_cod from parceiro p "
-           u"where ((exists (select 1 from parceiro_negativa n where (n.par_i_cod = p.par_i_cod) "
-           u"and (n.png_a_neg = 'S'))) or (exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) "
-           u"and (a.ass_i_cod = "_s
-           + QString::number(iASS) + u")))) "_s
-           + (TipoPesquisa == tpDocumento ? u"and (p.par_a_cnpj_cpf = "_s + SqlText::quoted(Trim(sTexto)) + u") "_s
-                                          : textCondition(u"p.par_a_", u"cnpj_cpf", tpNome, sTexto))
-           + u"group by p.par_a_cnpj_cpf order by 3"_s;
+    return QStringLiteral(
+               "select min(p.par_i_cod) as par_i_cod, p.par_a_cnpj_cpf, min(p.par_a_nom) as par_a_nom, "
+               "cast(null as varchar(1)) as par_a_lgr, cast(null as varchar(1)) as par_a_num, "
+               "cast(null as varchar(1)) as par_a_brr, cast(null as varchar(1)) as par_a_tip, "
+               "cast(null as varchar(1)) as par_a_abl, cast(null as integer) as acd_i_cod from parceiro p "
+               "where ((exists (select 1 from parceiro_negativa n where (n.par_i_cod = p.par_i_cod) "
+               "and (n.png_a_neg = 'S'))) or (exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) "
+               "and (a.ass_i_cod = ")
+           + QString::number(iASS) + QStringLiteral(")))) ")
+           + (TipoPesquisa == tpDocumento
+                  ? QStringLiteral("and (p.par_a_cnpj_cpf = ") + SqlText::quoted(Trim(sTexto)) + QStringLiteral(") ")
+                  : textCondition(u"p.par_a_", u"cnpj_cpf", tpNome, sTexto))
+           + QStringLiteral("group by p.par_a_cnpj_cpf order by 3");
 }
 
 std::unique_ptr<TListaParceiro> TDM::PesqConsNegativa(TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
 {
-    return runSearch<TListaParceiro>(*FDPesqConsNeg, u"PesqConsNegativa: "_s,
+    return runSearch<TListaParceiro>(*FDPesqConsNeg, QStringLiteral("PesqConsNegativa: "),
                                      textoPesqConsNegativa(TipoPesquisa, AssociacaoAtual->id(), sTexto),
                                      [](TListaParceiro &holder, const DataSet &row) {
                                          auto item = std::make_unique<TPesqParceiro>();

@@ -94,18 +94,6 @@ const TNegativa *ultima(const TListaNegativa &lista, qint32 par)
     return found;
 }
 
-void typeInto(QWidget *window, const char *name, const QString &text)
-{
-    auto *field = window->findChild<QWidget *>(QLatin1StringView(name));
-    QVERIFY2(field, name);
-    field->setFocus(Qt::TabFocusReason);
-    if (auto *edit = qobject_cast<QLineEdit *>(field))
-        edit->selectAll();
-    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(field))
-        spin->selectAll();
-    typeText(field, text);
-}
-
 // Fills the registration dialog and presses OK.
 ModalAnswer::Answer preenche(const QString &motivo, const QString &valor)
 {
