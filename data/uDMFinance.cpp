@@ -1,6 +1,7 @@
 #include "uDM.h"
 
 #include "FbStatement.h"
+#include "Session.h"
 #include "SqlText.h"
 #include "TAcdBaixaPag.h"
 #include "TAcdPagamento.h"
@@ -66,7 +67,8 @@ std::unique_ptr<TListaFormaPagto> TDM::LeFormaPagto()
 }
 
 QString TDM::textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData, DateTime DtIn, DateTime DtFi,
-                                qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro, const QString &sDescricao)
+                                qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro, const QString &sDescricao,
+                                qint32 iACD)
 {
     const QString parceiro = Trim(sNomeParceiro);
     const QString descricao = Trim(sDescricao);
@@ -93,6 +95,7 @@ QString TDM::textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData
         break;
     }
     sql += SqlText::date(DtIn) + QStringLiteral(" and ") + SqlText::date(DtFi) + QStringLiteral(") ");
+    sql += QStringLiteral("and (ap.acd_i_cod = ") + QString::number(iACD) + QStringLiteral(") ");
 
     if (iGrupo > 0)
         sql += QStringLiteral("and (ac.grp_i_cod = ") + QString::number(iGrupo) + QStringLiteral(") ");
@@ -110,14 +113,15 @@ std::unique_ptr<TListaAcdPagamento> TDM::PesqPagamento(const QString &StatusPag,
                                                        DateTime DtFi, qint32 iGrupo, qint32 iConta,
                                                        const QString &sNomeParceiro, const QString &sDescricao)
 {
-    return runSearch<TListaAcdPagamento>(
-        *FDPesAcdPagamento, QStringLiteral("PesqPagamento: "),
-        textoPesqPagamento(StatusPag, TipoData, DtIn, DtFi, iGrupo, iConta, sNomeParceiro, sDescricao),
-        [](TListaAcdPagamento &holder, const DataSet &row) {
-            auto entry = std::make_unique<TAcdPagamento>();
-            entry->LerDataset(row);
-            holder.lista().append(std::move(entry));
-        });
+    return runSearch<TListaAcdPagamento>(*FDPesAcdPagamento, QStringLiteral("PesqPagamento: "),
+                                         textoPesqPagamento(StatusPag, TipoData, DtIn, DtFi, iGrupo, iConta,
+                                                            sNomeParceiro, sDescricao,
+                                                            AssociadoAtual ? AssociadoAtual->id() : 0),
+                                         [](TListaAcdPagamento &holder, const DataSet &row) {
+                                             auto entry = std::make_unique<TAcdPagamento>();
+                                             entry->LerDataset(row);
+                                             holder.lista().append(std::move(entry));
+                                         });
 }
 
 bool TDM::IUContaGrupo(const TContaGrupo &Obj)
