@@ -113,15 +113,15 @@ std::unique_ptr<TListaAcdPagamento> TDM::PesqPagamento(const QString &StatusPag,
                                                        DateTime DtFi, qint32 iGrupo, qint32 iConta,
                                                        const QString &sNomeParceiro, const QString &sDescricao)
 {
-    return runSearch<TListaAcdPagamento>(*FDPesAcdPagamento, QStringLiteral("PesqPagamento: "),
-                                         textoPesqPagamento(StatusPag, TipoData, DtIn, DtFi, iGrupo, iConta,
-                                                            sNomeParceiro, sDescricao,
-                                                            AssociadoAtual ? AssociadoAtual->id() : 0),
-                                         [](TListaAcdPagamento &holder, const DataSet &row) {
-                                             auto entry = std::make_unique<TAcdPagamento>();
-                                             entry->LerDataset(row);
-                                             holder.lista().append(std::move(entry));
-                                         });
+    const qint32 iACD = AssociadoAtual ? AssociadoAtual->id() : 0;
+    return runSearch<TListaAcdPagamento>(
+        *FDPesAcdPagamento, QStringLiteral("PesqPagamento: "),
+        textoPesqPagamento(StatusPag, TipoData, DtIn, DtFi, iGrupo, iConta, sNomeParceiro, sDescricao, iACD),
+        [](TListaAcdPagamento &holder, const DataSet &row) {
+            auto entry = std::make_unique<TAcdPagamento>();
+            entry->LerDataset(row);
+            holder.lista().append(std::move(entry));
+        });
 }
 
 bool TDM::IUContaGrupo(const TContaGrupo &Obj)
