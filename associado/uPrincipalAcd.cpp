@@ -5,11 +5,17 @@
 #include "MessageDialog.h"
 #include "Session.h"
 #include "WorkArea.h"
+#include "uCadContaGrupo.h"
+#include "uCadPagamento.h"
 #include "uCadParceiro.h"
+#include "uDRE.h"
 
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QShowEvent>
+#include <QToolBar>
+#include <QToolButton>
 
 TfrmPrincipalAcd::TfrmPrincipalAcd(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmPrincipalAcd>())
 {
@@ -37,6 +43,7 @@ TfrmPrincipalAcd::TfrmPrincipalAcd(QWidget *parent) : QMainWindow(parent), ui(st
     connect(ui->actNegativacao, &QAction::triggered, this, &TfrmPrincipalAcd::actPacoteExecute);
     connect(ui->actFinanceiro, &QAction::triggered, this, &TfrmPrincipalAcd::actPacoteExecute);
     connect(ui->actSair, &QAction::triggered, this, &TfrmPrincipalAcd::actSairExecute);
+    MontaMenuFinanceiro();
 
     setWindowState(Qt::WindowMaximized);
 }
@@ -127,4 +134,65 @@ void TfrmPrincipalAcd::actPacoteExecute()
 void TfrmPrincipalAcd::actSairExecute()
 {
     close();
+}
+
+QAction *TfrmPrincipalAcd::actGruposContas() const
+{
+    return ui->actGruposContas;
+}
+
+QAction *TfrmPrincipalAcd::actLancamentos() const
+{
+    return ui->actLancamentos;
+}
+
+QAction *TfrmPrincipalAcd::actDRE() const
+{
+    return ui->actDRE;
+}
+
+bool TfrmPrincipalAcd::temFinanceiro() const
+{
+    return AssociadoAtual && AssociadoAtual->pct01() == u"S";
+}
+
+void TfrmPrincipalAcd::MontaMenuFinanceiro()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuFinanceiro"));
+    menu->addAction(ui->actGruposContas);
+    menu->addAction(ui->actLancamentos);
+    menu->addAction(ui->actDRE);
+    ui->actFinanceiro->setMenu(menu);
+    if (auto *button = qobject_cast<QToolButton *>(ui->acttb1->widgetForAction(ui->actFinanceiro)))
+        button->setPopupMode(QToolButton::InstantPopup);
+    for (QAction *item : menu->actions())
+        item->setEnabled(temFinanceiro());
+    connect(ui->actGruposContas, &QAction::triggered, this, &TfrmPrincipalAcd::actGruposContasExecute);
+    connect(ui->actLancamentos, &QAction::triggered, this, &TfrmPrincipalAcd::actLancamentosExecute);
+    connect(ui->actDRE, &QAction::triggered, this, &TfrmPrincipalAcd::actDREExecute);
+}
+
+void TfrmPrincipalAcd::actGruposContasExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmCadContaGrupo(), ui->actGruposContas);
+    ui->actGruposContas->setEnabled(false);
+}
+
+void TfrmPrincipalAcd::actLancamentosExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmCadPagamento(), ui->actLancamentos);
+    ui->actLancamentos->setEnabled(false);
+}
+
+void TfrmPrincipalAcd::actDREExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmDRE(), ui->actDRE);
+    ui->actDRE->setEnabled(false);
 }
