@@ -585,8 +585,27 @@ void tst_Financeiro::listFiltersRedAndTotals()
     QCOMPARE(window.totalDebitos(), debitos);
     QCOMPARE(window.saldo(), saldo);
 
-    // Open entries past their due date are red; settled ones are not.
+    // Dates as dd/mm/aaaa, amounts the Brazilian way, the instalment as n/N.
     const MemTable *table = DMds->cdsPesqPagamento;
+    auto *grid = child<QTableView>(&window, "dbgrdPag");
+    const auto shown = [&](int row, const char16_t *column) {
+        const QModelIndex index = table->index(row, table->fieldIndex(column));
+        return static_cast<QStyledItemDelegate *>(grid->itemDelegateForIndex(index))
+            ->displayText(index.data(), QLocale());
+    };
+    if (keys.first() == 7001) {
+        QCOMPARE(shown(0, u"PAG_D_VNC"), u"10/03/2024"_s);
+        QCOMPARE(shown(0, u"PAG_N_DIV"), u"R$ 1.000,00"_s);
+        QCOMPARE(shown(0, u"PARCELA"), u"1/1"_s);
+        QCOMPARE(shown(0, u"PAG_D_PAG"), QString());
+        QCOMPARE(shown(0, u"PAG_A_STS"), u"Em aberto"_s);
+    } else if (keys.first() == 7002) {
+        QCOMPARE(shown(0, u"PAG_D_PAG"), u"20/03/2024"_s);
+        QCOMPARE(shown(0, u"PAG_N_PAG"), u"R$ 400,00"_s);
+        QCOMPARE(shown(0, u"PAG_A_STS"), u"Baixado"_s);
+    }
+
+    // Open entries past their due date are red; settled ones are not.
     for (int row = 0; row < table->recordCount(); ++row) {
         const QVariant colour = table->index(row, 0).data(Qt::ForegroundRole);
         if (situacao == 0)

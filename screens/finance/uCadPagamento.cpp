@@ -26,6 +26,7 @@
 #include "uPagamento.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 
@@ -35,10 +36,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString dataCurta(const QString &dias)
+// The grid hands a date column over as an ISO date-time; it shows dd/mm/aaaa.
+QString dataCurta(const QString &iso)
 {
-    const double valor = dias.toDouble();
-    return valor == 0 ? QString() : DateTime(valor).toDateTime().date().toString(u"dd/MM/yyyy"_s);
+    const QDateTime data = QDateTime::fromString(iso, Qt::ISODate);
+    return data.isValid() ? data.date().toString(u"dd/MM/yyyy"_s) : QString();
 }
 
 QString dinheiro(const QString &valor)
