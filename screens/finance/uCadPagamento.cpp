@@ -120,7 +120,8 @@ TfrmCadPagamento::TfrmCadPagamento(QWidget *parent) : QWidget(parent), ui(std::m
 
     connect(lista, &MemTable::changed, this, &TfrmCadPagamento::dsPesqPagamentoDataChange);
     LeGruposContas();
-    lista->empty();
+    // The entries due this month at once.
+    actPesqExecute();
     dsPesqPagamentoDataChange();
 }
 

@@ -128,6 +128,8 @@ TfrmDRE::TfrmDRE(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::frm
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_chartView);
     m_chartView->setChart(MontaGrafico());
+    // The statement of the current month at once.
+    actConsultaExecute();
 }
 
 TfrmDRE::~TfrmDRE()
@@ -255,7 +257,7 @@ QChart *TfrmDRE::MontaGrafico() const
     chart->addAxis(eixoX, Qt::AlignBottom);
     series->attachAxis(eixoX);
     auto *eixoY = new QValueAxis();
-    eixoY->setRange(0, maior > 0 ? maior * 1.1 : 1);
+    eixoY->setRange(0, maior > 0 ? maior * 1.1 : 100);
     eixoY->setLabelFormat(u"%.0f"_s);
     eixoY->setTitleText(u"R$"_s);
     chart->addAxis(eixoY, Qt::AlignLeft);
