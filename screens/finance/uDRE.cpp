@@ -24,12 +24,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
