@@ -369,8 +369,8 @@ void TfrmDRE::actExportaPDFExecute()
 {
     if (DMds->cdsDRE->recordCount() == 0)
         actConsultaExecute();
-    const QString sugestao
-        = u"DRE %1 a %2.pdf"_s.arg(inicio().toString(u"yyyy-MM-dd"_s), fim().toString(u"yyyy-MM-dd"_s));
+    const QString nome = u"DRE %1 a %2.pdf"_s.arg(inicio().toString(u"yyyy-MM-dd"_s), fim().toString(u"yyyy-MM-dd"_s));
+    const QString sugestao = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(nome);
     QString arquivo = QFileDialog::getSaveFileName(this, u"Exportar PDF"_s, sugestao, u"Arquivos PDF (*.pdf)"_s);
     if (arquivo.isEmpty())
         return;
