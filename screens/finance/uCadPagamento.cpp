@@ -357,8 +357,12 @@ void TfrmCadPagamento::actBaixaExecute()
 
     // The settlement stops silently at the first failure: what was settled
     // is read from the database, never assumed.
+    // The database dates the settlement by its own clock: a day either side
+    // covers a seat whose clock is off around midnight.
+    const QDate hoje = QDate::currentDate();
     const std::unique_ptr<TListaAcdPagamento> baixados
-        = DM->PesqPagamento(u"B"_s, tpPagamento, DateTime::today(), DateTime::today(), 0, 0, QString(), QString());
+        = DM->PesqPagamento(u"B"_s, tpPagamento, DateTime::fromDate(hoje.addDays(-1)),
+                            DateTime::fromDate(hoje.addDays(1)), 0, 0, QString(), QString());
     QStringList feitos;
     QStringList naoFeitos;
     for (const auto &lancamento : lancamentos) {
