@@ -124,6 +124,8 @@ insert into ASSOCIADO_PAGAMENTO (PAG_I_COD, FPG_I_COD, CON_I_COD, PAG_A_DSC, PAG
 insert into ASSOCIADO_PAGAMENTO (PAG_I_COD, FPG_I_COD, CON_I_COD, PAG_A_DSC, PAG_I_PAR, PAG_I_TPAR, PAG_D_DIV, PAG_N_DIV, PAG_D_VNC, PAG_D_PAG, PAG_N_PAG, PAG_A_STS, PAR_I_COD, ACD_I_COD, PAG_N_DA, PAG_I_ORI) values
   (9004, 1, 11, 'MENSALIDADE D', 1, 1, '2025-01-02', 50, '2025-01-18', null, 0, 'A', 500, 10, 0, null);
 
+-- The third instalment of this description is refused by the database.
+alter table ASSOCIADO_PAGAMENTO add constraint CK_TERCEIRA_RECUSADA check (PAG_A_DSC is distinct from 'RECUSADA NA TERCEIRA' or PAG_I_PAR < 3);
 alter sequence GEN_ASSOCIADO_CONTA_GRP_ID restart with 1000;
 alter sequence GEN_ASSOCIADO_CONTA_ID restart with 1000;
 alter sequence GEN_ASSOCIADO_PAGAMENTO_ID restart with 10000;
@@ -132,14 +134,6 @@ alter sequence GEN_ASSOCIADO_PAGAMENTO_ID restart with 10000;
 DateTime day(int y, int m, int d)
 {
     return DateTime::fromDate(QDate(y, m, d));
-}
-
-void typeInto(QWidget *window, const char *name, const QString &text)
-{
-    auto *field = child(window, name);
-    field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
-    typeText(field, text);
 }
 
 void pressOk(QDialog *dialog)
@@ -190,6 +184,7 @@ private slots:
 
     void newEntryInInstalments_data();
     void newEntryInInstalments();
+    void instalmentsAllOrNothing();
     void listFiltersRedAndTotals_data();
     void listFiltersRedAndTotals();
     void editAndDeleteOnlyOpenEntries();
@@ -531,6 +526,31 @@ void tst_Financeiro::newEntryInInstalments()
     }
     QCOMPARE(soma, qint64(10000));
     QVERIFY(rows.at(0)->id_fpg() > 0);
+}
+
+void tst_Financeiro::instalmentsAllOrNothing()
+{
+    TfrmCadPagamento window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ModalAnswer editor([&](QDialog *dialog) {
+        typeInto(dialog, "edtDescricao", u"RECUSADA NA TERCEIRA"_s);
+        auto *conta = child<QComboBox>(dialog, "cbbConta");
+        conta->setCurrentIndex(conta->findText(u"ALUGUEL / LOJA"_s));
+        child<MoneyEdit>(dialog, "edtValor")->setAmount(90);
+        child<QSpinBox>(dialog, "spnParcelas")->setValue(3);
+        child<QDateEdit>(dialog, "dtpLancamento")->setDate(QDate(2025, 8, 1));
+        child<QDateEdit>(dialog, "dtpVencimento")->setDate(QDate(2025, 8, 10));
+        pressOk(dialog);
+    });
+    press(&window, Qt::Key_F5);
+    QVERIFY(editor.answered());
+    // The refusal is told, and the two instalments before it are not kept.
+    QCOMPARE(m_messages->shown.size(), 1);
+    QVERIFY(m_messages->shown.at(0).text.startsWith(u"IUacdPagamento: "_s));
+    auto found = DM->PesqPagamento(u"A"_s, tpLancamento, day(2025, 8, 1), day(2025, 8, 1), 0, 0, QString(),
+                                   u"RECUSADA NA TERCEIRA"_s);
+    QCOMPARE(found->lista().count(), 0);
 }
 
 void tst_Financeiro::listFiltersRedAndTotals_data()

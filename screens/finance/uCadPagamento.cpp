@@ -4,6 +4,8 @@
 
 #include "ActionButton.h"
 #include "BrowseGrid.h"
+#include "FbError.h"
+#include "FbTransaction.h"
 #include "Feedback.h"
 #include "MessageDialog.h"
 #include "Money.h"
@@ -256,11 +258,21 @@ void TfrmCadPagamento::Totaliza()
 
 bool TfrmCadPagamento::Grava(const std::vector<std::unique_ptr<TAcdPagamento>> &lancamentos)
 {
-    for (const auto &lancamento : lancamentos) {
-        if (!DM->IUacdPagamento(*lancamento))
-            return false;
+    // The instalments of an entry are written together or not at all.
+    try {
+        FbTransaction transacao(DM->connection());
+        for (const auto &lancamento : lancamentos) {
+            if (!DM->IUacdPagamento(*lancamento)) {
+                transacao.rollback();
+                return false;
+            }
+        }
+        transacao.commit();
+        return true;
+    } catch (const FbError &error) {
+        MessageDialog::error(u"IUacdPagamento: "_s + error.message());
+        return false;
     }
-    return true;
 }
 
 void TfrmCadPagamento::actNovoExecute()
