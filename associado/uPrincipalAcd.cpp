@@ -6,8 +6,11 @@
 #include "Session.h"
 #include "StandardTexts.h"
 #include "WorkArea.h"
+#include "uCadContaGrupo.h"
+#include "uCadPagamento.h"
 #include "uCadParceiro.h"
 #include "uConsNegativa.h"
+#include "uDRE.h"
 #include "uNegativacoes.h"
 #include "uNegativar.h"
 
@@ -15,6 +18,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QShowEvent>
+#include <QToolBar>
 #include <QToolButton>
 
 TfrmPrincipalAcd::TfrmPrincipalAcd(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmPrincipalAcd>())
@@ -39,9 +43,9 @@ TfrmPrincipalAcd::TfrmPrincipalAcd(QWidget *parent) : QMainWindow(parent), ui(st
     m_workArea = WorkArea::install(ui->mdiArea);
     HabilitaPacotes();
     MontaMenuNegativacao();
+    MontaMenuFinanceiro();
 
     connect(ui->actParceiro, &QAction::triggered, this, &TfrmPrincipalAcd::actParceiroExecute);
-    connect(ui->actFinanceiro, &QAction::triggered, this, &TfrmPrincipalAcd::actPacoteExecute);
     connect(ui->actSair, &QAction::triggered, this, &TfrmPrincipalAcd::actSairExecute);
 
     setWindowState(Qt::WindowMaximized);
@@ -139,12 +143,6 @@ void TfrmPrincipalAcd::actParceiroExecute()
     ui->actParceiro->setEnabled(false);
 }
 
-void TfrmPrincipalAcd::actPacoteExecute()
-{
-    // The package's windows are not part of this version yet.
-    MessageDialog::information(QStringLiteral("Disponível em uma próxima versão."));
-}
-
 void TfrmPrincipalAcd::MontaMenuNegativacao()
 {
     // "Negativação" opens its menu, from the menu bar as from the toolbar;
@@ -187,4 +185,65 @@ void TfrmPrincipalAcd::actConsNegativadoExecute()
 void TfrmPrincipalAcd::actSairExecute()
 {
     close();
+}
+
+QAction *TfrmPrincipalAcd::actGruposContas() const
+{
+    return ui->actGruposContas;
+}
+
+QAction *TfrmPrincipalAcd::actLancamentos() const
+{
+    return ui->actLancamentos;
+}
+
+QAction *TfrmPrincipalAcd::actDRE() const
+{
+    return ui->actDRE;
+}
+
+bool TfrmPrincipalAcd::temFinanceiro() const
+{
+    return AssociadoAtual && AssociadoAtual->pct01() == u"S";
+}
+
+void TfrmPrincipalAcd::MontaMenuFinanceiro()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuFinanceiro"));
+    menu->addAction(ui->actGruposContas);
+    menu->addAction(ui->actLancamentos);
+    menu->addAction(ui->actDRE);
+    ui->actFinanceiro->setMenu(menu);
+    if (auto *button = qobject_cast<QToolButton *>(ui->acttb1->widgetForAction(ui->actFinanceiro)))
+        button->setPopupMode(QToolButton::InstantPopup);
+    for (QAction *item : menu->actions())
+        item->setEnabled(temFinanceiro());
+    connect(ui->actGruposContas, &QAction::triggered, this, &TfrmPrincipalAcd::actGruposContasExecute);
+    connect(ui->actLancamentos, &QAction::triggered, this, &TfrmPrincipalAcd::actLancamentosExecute);
+    connect(ui->actDRE, &QAction::triggered, this, &TfrmPrincipalAcd::actDREExecute);
+}
+
+void TfrmPrincipalAcd::actGruposContasExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmCadContaGrupo(), ui->actGruposContas);
+    ui->actGruposContas->setEnabled(false);
+}
+
+void TfrmPrincipalAcd::actLancamentosExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmCadPagamento(), ui->actLancamentos);
+    ui->actLancamentos->setEnabled(false);
+}
+
+void TfrmPrincipalAcd::actDREExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmDRE(), ui->actDRE);
+    ui->actDRE->setEnabled(false);
 }

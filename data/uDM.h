@@ -123,10 +123,12 @@ public:
     bool ExcluirPagamento(qint32 iPAG);
     std::unique_ptr<TListaDRE> ConsDREop(qint32 iACD, DateTime dtIn, DateTime dtFi);
     std::unique_ptr<TListaDRE> ConsDREfi(qint32 iACD, DateTime dtIn, DateTime dtFi);
-    // The text PesqPagamento opens.
+    // The text PesqPagamento opens. The search is always narrowed to the
+    // entries of the member iACD (the member in work), whatever the group,
+    // account or texts say: no member ever sees another's entries.
     static QString textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData, DateTime DtIn, DateTime DtFi,
                                       qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro,
-                                      const QString &sDescricao);
+                                      const QString &sDescricao, qint32 iACD);
 
     // Partners and the negative list.
     std::unique_ptr<TParceiro> LeParceiro(qint32 iPAR);
