@@ -2,7 +2,6 @@
 
 #include "ui_uPrincipalAcd.h"
 
-#include "MessageDialog.h"
 #include "Session.h"
 #include "StandardTexts.h"
 #include "WorkArea.h"
