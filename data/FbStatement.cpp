@@ -5,6 +5,7 @@
 #include "FbTypes.h"
 
 #include <cstring>
+#include <utility>
 
 using namespace Firebird;
 
@@ -126,10 +127,20 @@ void FbStatement::bindInteger(QStringView name, qint32 value)
 void FbStatement::bindText(QStringView name, const QString &value)
 {
     Value &v = slot(name);
+    QByteArray utf8 = value.toUtf8();
+    if (utf8.size() > MaxTextBytes) {
+        // Refused before it reaches the message: its length travels in 16
+        // bits, and a longer text would arrive cut (or, on a server, shift
+        // the parameters after it) while the statement reports success.
+        fail(FbError(QStringLiteral("Texto longo demais em %1: %2 bytes, o máximo é %3 bytes.")
+                         .arg(name.toString().toUpper())
+                         .arg(utf8.size())
+                         .arg(MaxTextBytes)));
+    }
     v = Value();
     v.kind = Value::Text;
     v.text = value;
-    v.utf8 = value.toUtf8();
+    v.utf8 = std::move(utf8);
 }
 
 void FbStatement::bindFloat(QStringView name, double value)
@@ -429,22 +440,30 @@ bool FbResultSet::next()
 
 void FbResultSet::close()
 {
+    // Taken over first, so a second close() (the destructor's after a
+    // failed one) has nothing left to end.
+    IResultSet *cursor = std::exchange(m_cursor, nullptr);
+    ITransaction *transaction = std::exchange(m_transaction, nullptr);
     fb::Status status;
     try {
-        if (m_cursor) {
-            IResultSet *cursor = m_cursor;
-            m_cursor = nullptr;
-            cursor->close(&status);
+        if (cursor) {
+            try {
+                cursor->close(&status);
+            } catch (const FbException &) {
+                // A cursor that can't close is let go all the same.
+                cursor->release();
+                throw;
+            }
         }
-        if (m_transaction) {
-            ITransaction *transaction = m_transaction;
-            m_transaction = nullptr;
+        if (transaction) {
             transaction->commit(&status);
+            transaction = nullptr;
         }
     } catch (const FbException &e) {
         const FbError error = fb::toError(e.getStatus());
-        rollbackQuietly(m_transaction);
-        m_transaction = nullptr;
-        throw error;
+        // A commit that failed leaves the transaction open in the database:
+        // it ends here, not with the connection.
+        rollbackQuietly(transaction);
+        m_statement.fail(error);
     }
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 // The frame of a report whose statement keeps its text and only takes new
-// values: open the bound statement; a failure to open shows prefix + the
-// database's message and gives an empty holder. Rows become entities through
-// `fill`; errors while filling are not caught, and the rows are closed in
-// every case.
+// values: open the bound statement and fetch its rows; a database error while
+// opening or fetching shows prefix + the database's message and gives an
+// empty holder. Rows become entities through `fill`; errors of the entities
+// themselves are not caught, and the rows are closed in every case.
 
 #include "FbStatement.h"
 #include "Feedback.h"
@@ -15,16 +15,14 @@ template<typename Holder, typename Fill>
 std::unique_ptr<Holder> runReport(FbStatement &statement, const QString &prefix, Fill fill)
 {
     WaitCursor wait;
-    std::unique_ptr<FbResultSet> rows;
-    try {
-        rows = statement.open();
-    } catch (const FbError &error) {
-        Feedback::current().showMessage(Feedback::Kind::Error, prefix + error.message());
-    }
     auto holder = std::make_unique<Holder>();
-    if (rows) {
+    try {
+        const std::unique_ptr<FbResultSet> rows = statement.open();
         while (rows->next())
             fill(*holder, *rows);
+    } catch (const FbError &error) {
+        Feedback::current().showMessage(Feedback::Kind::Error, prefix + error.message());
+        return std::make_unique<Holder>();
     }
     return holder;
 }
