@@ -4,7 +4,15 @@
 #include "FbStatement.h"
 #include "TestDatabase.h"
 
+#include <QProcess>
 #include <QTest>
+#include <QThread>
+
+#include <cstdio>
+
+#include <csignal>
+
+#include <unistd.h>
 
 class tst_FbLayer : public QObject
 {
@@ -30,6 +38,7 @@ private slots:
     void failedCommitAtCloseEndsTheTransaction();
     void otherCharacterSetIsRefused_data();
     void otherCharacterSetIsRefused();
+    void connectionOutlivesTerminationSignals();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -383,5 +392,60 @@ void tst_FbLayer::otherCharacterSetIsRefused()
     QCOMPARE(rows->text(u"T"), QStringLiteral("AÇÃO"));
 }
 
-QTEST_GUILESS_MAIN(tst_FbLayer)
+namespace {
+
+// In a process of its own (the test's own signal handlers would end this
+// one): attaches, lets SIGTERM and SIGINT come and still reads. Answers 0
+// when the connection outlived both.
+int outliveSignals()
+{
+    try {
+        FbConnection connection(ConnectionSettings::load());
+        for (int signalNumber : {SIGTERM, SIGINT}) {
+            QThread::msleep(300); // the library's signal thread settles
+            ::kill(::getpid(), signalNumber);
+            QThread::msleep(1000); // it shuts down from that thread
+            FbStatement read(connection, QStringLiteral("select count(*) as N from ASSOCIACAO"));
+            auto rows = read.open();
+            if (!rows->next() || rows->integer(u"N") == 0)
+                return 2;
+        }
+        return 0;
+    } catch (const FbError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        return 1;
+    }
+}
+
+} // namespace
+
+void tst_FbLayer::connectionOutlivesTerminationSignals()
+{
+    // The client library catches both signals once attached; left to itself
+    // it shuts every connection of the process and the program goes on with
+    // every statement failing. The program ends itself on these signals
+    // instead, so the connections must stay usable until it detaches.
+    m_connection.reset(); // embedded, one process holds the file at a time
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ULMORA_CONNECTION_DEFS"), m_db->writeDefinitions());
+    environment.insert(QStringLiteral("TST_FBLAYER_SIGNALS"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    m_connection = std::make_unique<FbConnection>(m_db->settings());
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("TST_FBLAYER_SIGNALS"))
+        return outliveSignals();
+    tst_FbLayer test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_fblayer.moc"
