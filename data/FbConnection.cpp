@@ -1,6 +1,7 @@
 #include "FbConnection.h"
 
 #include "FbApi.h"
+#include "FbTransaction.h"
 
 #include <ibase.h>
 
@@ -97,4 +98,28 @@ void FbConnection::reconnect()
 {
     detach();
     attach();
+}
+
+// Errors after this point (the connection lost while a statement runs or
+// commits) are only reported, since the statement may already have taken
+// effect. A connection left without attachment by a failed attempt (the
+// server was away) attaches again here too.
+ITransaction *FbConnection::startTransaction()
+{
+    fb::Status status;
+    if (isAttached()) {
+        try {
+            return m_attachment->startTransaction(&status, 0, nullptr);
+        } catch (const FbException &e) {
+            if (!fb::toError(e.getStatus()).isConnectionLost())
+                throw;
+        }
+    }
+    reconnect();
+    return m_attachment->startTransaction(&status, 0, nullptr);
+}
+
+ITransaction *FbConnection::openTransaction() const
+{
+    return m_guard ? m_guard->handle() : nullptr;
 }

@@ -4,7 +4,10 @@
 
 namespace Firebird {
 class IAttachment;
-}
+class ITransaction;
+} // namespace Firebird
+
+class FbTransaction;
 
 // One attachment to the database described by a connection definition.
 class FbConnection
@@ -28,11 +31,22 @@ public:
     void reconnect();
     quint64 generation() const { return m_generation; }
 
+    // Starts a transaction of its own. A connection found lost here is
+    // attached again once: nothing has run in the new transaction yet, so
+    // nothing can run twice. Throws FbException.
+    Firebird::ITransaction *startTransaction();
+
+    // The transaction of the guard open on this connection (see
+    // FbTransaction), or null when statements commit on their own.
+    Firebird::ITransaction *openTransaction() const;
+
 private:
+    friend class FbTransaction;
     void attach();
     void detach();
 
     ConnectionSettings m_settings;
     Firebird::IAttachment *m_attachment = nullptr;
     quint64 m_generation = 0;
+    FbTransaction *m_guard = nullptr; // the outermost open guard
 };

@@ -2,6 +2,7 @@
 
 #include "FbApi.h"
 #include "FbConnection.h"
+#include "FbTransaction.h"
 #include "FbTypes.h"
 
 #include <cstring>
@@ -67,18 +68,6 @@ QString toPositional(const QString &sql, QStringList &names)
         }
     }
     return out;
-}
-
-void rollbackQuietly(ITransaction *transaction)
-{
-    if (!transaction)
-        return;
-    fb::Status status;
-    try {
-        transaction->rollback(&status);
-    } catch (const FbException &) {
-        transaction->release();
-    }
 }
 
 } // namespace
@@ -340,80 +329,58 @@ void FbStatement::buildInput()
     }
 }
 
-namespace {
-
-// Starts a transaction. A connection found lost here is attached again once:
-// nothing of the statement has run yet, so it cannot run twice. Errors after
-// this point (the connection lost while the statement runs or commits) are
-// only reported, since the statement may already have taken effect. A
-// connection left without attachment by a failed attempt (the server was
-// away) attaches again here too.
-ITransaction *startTransaction(FbConnection &connection)
+std::unique_ptr<FbTransaction> FbStatement::transactionOfItsOwn()
 {
-    fb::Status status;
-    if (connection.isAttached()) {
-        try {
-            return connection.attachment()->startTransaction(&status, 0, nullptr);
-        } catch (const FbException &e) {
-            if (!fb::toError(e.getStatus()).isConnectionLost())
-                throw;
-        }
-    }
-    connection.reconnect();
-    return connection.attachment()->startTransaction(&status, 0, nullptr);
+    if (m_connection.openTransaction())
+        return nullptr;
+    return std::unique_ptr<FbTransaction>(new FbTransaction(m_connection, FbTransaction::Own::Statement));
 }
 
-} // namespace
-
+// Inside a guard the statement runs in the guard's transaction and leaves
+// it open; otherwise in its own, rolled back with the scope when it fails.
 void FbStatement::execute()
 {
-    ITransaction *transaction = nullptr;
     try {
         fb::Status status;
-        transaction = startTransaction(m_connection);
+        const std::unique_ptr<FbTransaction> own = transactionOfItsOwn();
+        ITransaction *transaction = own ? own->handle() : m_connection.openTransaction();
         prepare(transaction);
         buildInput();
         m_statement->execute(&status, transaction, m_inputMetadata,
                              m_inputBuffer.isEmpty() ? nullptr : m_inputBuffer.data(), m_output.metadata(),
                              m_output.buffer());
-        transaction->commit(&status);
-        transaction = nullptr;
+        if (own)
+            own->commit();
     } catch (const FbException &e) {
-        const FbError error = fb::toError(e.getStatus());
-        rollbackQuietly(transaction);
-        fail(error);
+        fail(fb::toError(e.getStatus()));
     } catch (const FbError &error) {
-        rollbackQuietly(transaction);
         fail(error);
     }
 }
 
 std::unique_ptr<FbResultSet> FbStatement::open()
 {
-    ITransaction *transaction = nullptr;
     try {
         fb::Status status;
-        transaction = startTransaction(m_connection);
+        std::unique_ptr<FbTransaction> own = transactionOfItsOwn();
+        ITransaction *transaction = own ? own->handle() : m_connection.openTransaction();
         prepare(transaction);
         buildInput();
         IResultSet *cursor
             = m_statement->openCursor(&status, transaction, m_inputMetadata,
                                       m_inputBuffer.isEmpty() ? nullptr : m_inputBuffer.data(), m_output.metadata(), 0);
-        std::unique_ptr<FbResultSet> rows(new FbResultSet(*this, transaction, cursor));
+        std::unique_ptr<FbResultSet> rows(new FbResultSet(*this, std::move(own), cursor));
         rows->reset(m_output.metadata());
         return rows;
     } catch (const FbException &e) {
-        const FbError error = fb::toError(e.getStatus());
-        rollbackQuietly(transaction);
-        fail(error);
+        fail(fb::toError(e.getStatus()));
     } catch (const FbError &error) {
-        rollbackQuietly(transaction);
         fail(error);
     }
 }
 
-FbResultSet::FbResultSet(FbStatement &statement, ITransaction *transaction, IResultSet *cursor)
-    : m_statement(statement), m_transaction(transaction), m_cursor(cursor)
+FbResultSet::FbResultSet(FbStatement &statement, std::unique_ptr<FbTransaction> transaction, IResultSet *cursor)
+    : m_statement(statement), m_transaction(std::move(transaction)), m_cursor(cursor)
 {
 }
 
@@ -438,16 +405,20 @@ bool FbResultSet::next()
     }
 }
 
+// Its own transaction ends here (a guard's stays open): committed, or rolled
+// back when the cursor does not close.
 void FbResultSet::close()
 {
-    // Taken over first, so a second close() (the destructor's after a
-    // failed one) has nothing left to end.
+    // Both taken over first, so a second close() (the destructor's after a
+    // failed one) has nothing left to end. A commit the database refuses is
+    // rolled back by the transaction itself, not left open with the
+    // connection.
     IResultSet *cursor = std::exchange(m_cursor, nullptr);
-    ITransaction *transaction = std::exchange(m_transaction, nullptr);
-    fb::Status status;
+    const std::unique_ptr<FbTransaction> transaction = std::move(m_transaction);
     try {
         if (cursor) {
             try {
+                fb::Status status;
                 cursor->close(&status);
             } catch (const FbException &) {
                 // A cursor that can't close is let go all the same.
@@ -455,15 +426,11 @@ void FbResultSet::close()
                 throw;
             }
         }
-        if (transaction) {
-            transaction->commit(&status);
-            transaction = nullptr;
-        }
+        if (transaction)
+            transaction->commit();
     } catch (const FbException &e) {
-        const FbError error = fb::toError(e.getStatus());
-        // A commit that failed leaves the transaction open in the database:
-        // it ends here, not with the connection.
-        rollbackQuietly(transaction);
+        m_statement.fail(fb::toError(e.getStatus()));
+    } catch (const FbError &error) {
         m_statement.fail(error);
     }
 }

@@ -35,7 +35,11 @@ class TListaDRE;
 // Readers (Le...) let database errors escape to the caller; every other
 // operation reports a failure itself, as an error message made of its prefix
 // and the database's text, and answers false or an empty list holder.
-// Whatever an operation returns belongs to the caller.
+// Whatever an operation returns belongs to the caller. Every operation is
+// written in one of the frames of uDMFrames.h. A flow that writes several
+// rows as one holds an FbTransaction on connection() around the operations:
+// inside it they commit nothing on their own, and nothing stays written
+// unless the flow commits.
 class TDM
 {
 public:
@@ -143,11 +147,6 @@ private:
     // Fills target (contacts included) from the first row of FDPesAssociado,
     // bound by the caller; false when it has none.
     bool readMember(TAssociado &target);
-
-    // Shows prefix + the database's message as an error and answers false
-    // when `body` raises a database error.
-    template<typename F>
-    bool reported(const QString &prefix, F &&body);
 
     std::unique_ptr<FbStatement> statement(const QString &sql = QString());
 

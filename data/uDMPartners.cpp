@@ -8,9 +8,7 @@
 #include "TListaNegativa.h"
 #include "TNegativa.h"
 #include "TParceiro.h"
-#include "uDMQueryFrame.h"
-#include "uDMReport.h"
-#include "uDMSearchFrame.h"
+#include "uDMFrames.h"
 
 void TDM::createPartnerStatements()
 {
@@ -61,22 +59,9 @@ void TDM::createPartnerStatements()
 
 std::unique_ptr<TParceiro> TDM::LeParceiro(qint32 iPAR)
 {
-    WaitCursor wait;
     auto result = std::make_unique<TParceiro>();
     FDPesParceiro->bindInteger(u"iPAR", iPAR);
-    auto row = FDPesParceiro->open();
-    if (!row->next())
-        return result;
-    FDPesParFones->bindInteger(u"iPAR", row->integer(u"PAR_I_COD"));
-    auto fones = FDPesParFones->open();
-    // Every contact read from the database starts unmarked.
-    fones->addCalculatedBoolean(QStringLiteral("Excluir"), false);
-    result->LerDataset(*row);
-    while (fones->next()) {
-        auto fone = std::make_unique<TFones>();
-        fone->LerParDataset(*fones);
-        result->fones().append(std::move(fone));
-    }
+    readWithContacts(*FDPesParceiro, *FDPesParFones, u"iPAR", u"PAR_I_COD", *result, &TFones::LerParDataset);
     return result;
 }
 
@@ -113,8 +98,7 @@ std::unique_ptr<TListaNegativa> TDM::PesqNegativas(qint32 iSTS, bool bUsaDt, Dat
 
 bool TDM::IUParceiro(TParceiro &Obj)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("IUParceiro: "), [&] {
+    return reportingErrors(QStringLiteral("IUParceiro: "), [&] {
         FDiuParceiro->bindKey(u"PAR_I_COD", Obj.id());
         FDiuParceiro->bindText(u"PAR_A_TIP", Obj.tp_par());
         FDiuParceiro->bindText(u"PAR_A_PES", Obj.tp_pes());
@@ -140,17 +124,16 @@ bool TDM::IUParceiro(TParceiro &Obj)
 
 bool TDM::IUParcFones(const TParceiro &Obj)
 {
-    WaitCursor wait;
     bool result = true;
     // Each contact commits on its own; a failing one does not stop the rest.
     for (const auto &fone : Obj.fones()) {
         if (fone->excluir()) {
-            result &= reported(QStringLiteral("IUParcFones [Delete]: "), [&] {
+            result &= reportingErrors(QStringLiteral("IUParcFones [Delete]: "), [&] {
                 FDdelParFones->bindInteger(u"PAC_I_COD", fone->id());
                 FDdelParFones->execute();
             });
         } else {
-            result &= reported(QStringLiteral("IUParcFones [Insert/Update]: "), [&] {
+            result &= reportingErrors(QStringLiteral("IUParcFones [Insert/Update]: "), [&] {
                 FDiuParFones->bindKey(u"PAC_I_COD", fone->id());
                 FDiuParFones->bindText(u"PAC_A_CON", fone->nome());
                 FDiuParFones->bindText(u"PAC_A_DDD", fone->ddd());
@@ -165,9 +148,8 @@ bool TDM::IUParcFones(const TParceiro &Obj)
 
 bool TDM::ExcluirParceiro(qint32 iPAR)
 {
-    WaitCursor wait;
     qint32 sts = -1;
-    const bool ok = reported(QStringLiteral("ExcluirParceiro: "), [&] {
+    const bool ok = reportingErrors(QStringLiteral("ExcluirParceiro: "), [&] {
         FDDelParceiro->bindInteger(u"ID", iPAR);
         FDDelParceiro->execute();
         sts = FDDelParceiro->output().integer(u"STS");
@@ -177,8 +159,7 @@ bool TDM::ExcluirParceiro(qint32 iPAR)
 
 bool TDM::InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qint32 iACD)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("InsertNegativa: "), [&] {
+    return reportingErrors(QStringLiteral("InsertNegativa: "), [&] {
         FDInsertNeg->bindText(u"VPNG_A_MOT", sMotivo);
         FDInsertNeg->bindFloat(u"VPNG_N_VAL", nValor);
         FDInsertNeg->bindInteger(u"VPAR_I_COD", iPAR);
@@ -189,8 +170,7 @@ bool TDM::InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qin
 
 bool TDM::Positivar(qint32 iPNG, const QString &sMotivo)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("Positivar: "), [&] {
+    return reportingErrors(QStringLiteral("Positivar: "), [&] {
         FDPositivar->bindText(u"VPNG_A_RET", sMotivo);
         FDPositivar->bindInteger(u"VPNG_I_COD", iPNG);
         FDPositivar->execute();
@@ -200,7 +180,7 @@ bool TDM::Positivar(qint32 iPNG, const QString &sMotivo)
 std::unique_ptr<TListaConsNegativa> TDM::ConsNegativado(qint32 iPAR)
 {
     FDConsNeg->bindInteger(u"iPAR", iPAR);
-    return runReport<TListaConsNegativa>(*FDConsNeg, QStringLiteral("ConsNegativado: "),
+    return runSearch<TListaConsNegativa>(*FDConsNeg, QStringLiteral("ConsNegativado: "),
                                          [](TListaConsNegativa &holder, const DataSet &row) {
                                              auto line = std::make_unique<TConsNegativa>();
                                              line->LerDataset(row);

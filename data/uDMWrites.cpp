@@ -4,40 +4,37 @@
 #include "TAssociado.h"
 #include "TFones.h"
 #include "TUsuarios.h"
-#include "uDMReport.h"
-
-using namespace Qt::StringLiterals;
+#include "uDMFrames.h"
 
 void TDM::createWriteStatements()
 {
     // The new member's key comes back from the insert itself: reading the
     // generator afterwards would give another client's key when two clients
     // insert at the same time.
-    FDiuAssociado = statement(
-        u"update or insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR, ACD_A_NUM, "
-        u"ACD_A_CPL, ACD_A_BRR, ACD_A_CEP, CID_A_COD, ACD_A_MAIL, ASS_I_COD, ACD_A_ABL, ACD_A_PCT1, ACD_A_PCT2, "
-        u"ACD_D_CAD, USU_I_COD) values (:ACD_I_COD, :ACD_A_CNPJ, :ACD_A_IE, :ACD_A_NOM, :ACD_A_LGR, :ACD_A_NUM, "
-        u":ACD_A_CPL, :ACD_A_BRR, :ACD_A_CEP, :CID_A_COD, :ACD_A_MAIL, :ASS_I_COD, :ACD_A_ABL, :ACD_A_PCT1, "
-        u":ACD_A_PCT2, current_timestamp, :USU_I_COD) matching (ACD_I_COD) returning ACD_I_COD"_s);
-    FDiuAcdFones
-        = statement(u"update or insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) "
-                    u"values (:ACC_I_COD, :ACC_A_CON, :ACC_A_DDD, :ACC_A_FON, :ACD_I_COD) matching (ACC_I_COD)"_s);
-    FDdelAcdFones = statement(u"delete from ASSOCIADO_CONTATO where (ACC_I_COD = :ACC_I_COD)"_s);
-    FDiuAcdUsuarios = statement(
-        u"update or insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
-        u"ACD_I_COD, USU_A_MST) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, :ACD_I_COD, "
-        u":USU_A_MST) matching (USU_I_COD)"_s);
-    FDiuUsuariosASS = statement(
-        u"update or insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
-        u"ASS_I_COD, USU_A_MST) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, :ASS_I_COD, "
-        u":USU_A_MST) matching (USU_I_COD)"_s);
-    FDDelAssociado = statement(u"execute procedure ASSOCIADO_DEL(:ID)"_s);
+    FDiuAssociado = statement(QStringLiteral(
+        "update or insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR, ACD_A_NUM, "
+        "ACD_A_CPL, ACD_A_BRR, ACD_A_CEP, CID_A_COD, ACD_A_MAIL, ASS_I_COD, ACD_A_ABL, ACD_A_PCT1, ACD_A_PCT2, "
+        "ACD_D_CAD, USU_I_COD) values (:ACD_I_COD, :ACD_A_CNPJ, :ACD_A_IE, :ACD_A_NOM, :ACD_A_LGR, :ACD_A_NUM, "
+        ":ACD_A_CPL, :ACD_A_BRR, :ACD_A_CEP, :CID_A_COD, :ACD_A_MAIL, :ASS_I_COD, :ACD_A_ABL, :ACD_A_PCT1, "
+        ":ACD_A_PCT2, current_timestamp, :USU_I_COD) matching (ACD_I_COD) returning ACD_I_COD"));
+    FDiuAcdFones = statement(QStringLiteral(
+        "update or insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) "
+        "values (:ACC_I_COD, :ACC_A_CON, :ACC_A_DDD, :ACC_A_FON, :ACD_I_COD) matching (ACC_I_COD)"));
+    FDdelAcdFones = statement(QStringLiteral("delete from ASSOCIADO_CONTATO where (ACC_I_COD = :ACC_I_COD)"));
+    FDiuAcdUsuarios = statement(QStringLiteral(
+        "update or insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
+        "ACD_I_COD, USU_A_MST) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, :ACD_I_COD, "
+        ":USU_A_MST) matching (USU_I_COD)"));
+    FDiuUsuariosASS = statement(QStringLiteral(
+        "update or insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
+        "ASS_I_COD, USU_A_MST) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, :ASS_I_COD, "
+        ":USU_A_MST) matching (USU_I_COD)"));
+    FDDelAssociado = statement(QStringLiteral("execute procedure ASSOCIADO_DEL(:ID)"));
 }
 
 bool TDM::IUAssociado(TAssociado &Obj)
 {
-    WaitCursor wait;
-    const bool stored = reported(u"IUAssociado: "_s, [&] {
+    const bool stored = reportingErrors(QStringLiteral("IUAssociado: "), [&] {
         FbStatement &s = *FDiuAssociado;
         s.bindKey(u"ACD_I_COD", Obj.id());
         s.bindText(u"ACD_A_CNPJ", Obj.cnpj());
@@ -68,18 +65,17 @@ bool TDM::IUAssociado(TAssociado &Obj)
 
 bool TDM::IUAcdFones(const TAssociado &Obj)
 {
-    WaitCursor wait;
     // Each contact is its own committed statement: one that fails is
     // reported and the others still run.
     bool result = true;
     for (const auto &fone : Obj.fones()) {
         if (fone->excluir()) {
-            result &= reported(u"IUAcdFones [Delete]: "_s, [&] {
+            result &= reportingErrors(QStringLiteral("IUAcdFones [Delete]: "), [&] {
                 FDdelAcdFones->bindInteger(u"ACC_I_COD", fone->id());
                 FDdelAcdFones->execute();
             });
         } else {
-            result &= reported(u"IUAcdFones [Insert/Update]: "_s, [&] {
+            result &= reportingErrors(QStringLiteral("IUAcdFones [Insert/Update]: "), [&] {
                 FDiuAcdFones->bindKey(u"ACC_I_COD", fone->id());
                 FDiuAcdFones->bindText(u"ACC_A_CON", fone->nome());
                 FDiuAcdFones->bindText(u"ACC_A_DDD", fone->ddd());
@@ -110,8 +106,7 @@ void bindUser(FbStatement &s, const TUsuarios &Obj, QStringView ownerColumn)
 
 bool TDM::IUAcdUsuarios(const TUsuarios &Obj)
 {
-    WaitCursor wait;
-    return reported(u"IUUsuarios: "_s, [&] {
+    return reportingErrors(QStringLiteral("IUUsuarios: "), [&] {
         bindUser(*FDiuAcdUsuarios, Obj, u"ACD_I_COD");
         FDiuAcdUsuarios->execute();
     });
@@ -119,8 +114,7 @@ bool TDM::IUAcdUsuarios(const TUsuarios &Obj)
 
 bool TDM::IUUsuariosASS(const TUsuarios &Obj)
 {
-    WaitCursor wait;
-    return reported(u"IUUsuariosASS: "_s, [&] {
+    return reportingErrors(QStringLiteral("IUUsuariosASS: "), [&] {
         bindUser(*FDiuUsuariosASS, Obj, u"ASS_I_COD");
         FDiuUsuariosASS->execute();
     });
@@ -128,11 +122,10 @@ bool TDM::IUUsuariosASS(const TUsuarios &Obj)
 
 bool TDM::ExcluirAssociado(qint32 iACD)
 {
-    WaitCursor wait;
     // A refusal comes back as a status, not an error: the caller shows its
     // own message for it.
     qint32 sts = -1;
-    const bool ran = reported(u"ExcluirAssociado: "_s, [&] {
+    const bool ran = reportingErrors(QStringLiteral("ExcluirAssociado: "), [&] {
         FDDelAssociado->bindInteger(u"ID", iACD);
         FDDelAssociado->execute();
         sts = FDDelAssociado->output().integer(u"STS");

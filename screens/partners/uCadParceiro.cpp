@@ -85,17 +85,7 @@ QAction *TfrmCadParceiro::actExclui() const
 
 TTipoPesqParceiro TfrmCadParceiro::tipoPesquisa() const
 {
-    // A text typed over the list that names no entry searches by name.
-    switch (ui->cbbTipoPesq->findText(ui->cbbTipoPesq->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive)) {
-    case 1:
-        return tpDocumento;
-    case 2:
-        return tpEndereco;
-    case 3:
-        return tpBairro;
-    default:
-        return tpNome;
-    }
+    return chosenSearchField(ui->cbbTipoPesq);
 }
 
 TTipoParceiro TfrmCadParceiro::tipoParceiro() const
