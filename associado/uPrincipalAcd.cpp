@@ -4,12 +4,22 @@
 
 #include "MessageDialog.h"
 #include "Session.h"
+#include "StandardTexts.h"
 #include "WorkArea.h"
+#include "uCadContaGrupo.h"
+#include "uCadPagamento.h"
 #include "uCadParceiro.h"
+#include "uConsNegativa.h"
+#include "uDRE.h"
+#include "uNegativacoes.h"
+#include "uNegativar.h"
 
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QShowEvent>
+#include <QToolBar>
+#include <QToolButton>
 
 TfrmPrincipalAcd::TfrmPrincipalAcd(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmPrincipalAcd>())
 {
@@ -32,10 +42,10 @@ TfrmPrincipalAcd::TfrmPrincipalAcd(QWidget *parent) : QMainWindow(parent), ui(st
 
     m_workArea = WorkArea::install(ui->mdiArea);
     HabilitaPacotes();
+    MontaMenuNegativacao();
+    MontaMenuFinanceiro();
 
     connect(ui->actParceiro, &QAction::triggered, this, &TfrmPrincipalAcd::actParceiroExecute);
-    connect(ui->actNegativacao, &QAction::triggered, this, &TfrmPrincipalAcd::actPacoteExecute);
-    connect(ui->actFinanceiro, &QAction::triggered, this, &TfrmPrincipalAcd::actPacoteExecute);
     connect(ui->actSair, &QAction::triggered, this, &TfrmPrincipalAcd::actSairExecute);
 
     setWindowState(Qt::WindowMaximized);
@@ -51,6 +61,21 @@ QAction *TfrmPrincipalAcd::actParceiro() const
 QAction *TfrmPrincipalAcd::actNegativacao() const
 {
     return ui->actNegativacao;
+}
+
+QAction *TfrmPrincipalAcd::actNegativar() const
+{
+    return ui->actNegativar;
+}
+
+QAction *TfrmPrincipalAcd::actMinhasNegativacoes() const
+{
+    return ui->actMinhasNegativacoes;
+}
+
+QAction *TfrmPrincipalAcd::actConsNegativado() const
+{
+    return ui->actConsNegativado;
 }
 
 QAction *TfrmPrincipalAcd::actFinanceiro() const
@@ -75,7 +100,7 @@ QString TfrmPrincipalAcd::panelText(int panel) const
 
 QString TfrmPrincipalAcd::pacoteNaoContratado(const QString &pacote)
 {
-    return QStringLiteral("Pacote %1 não contratado. Fale com a sua associação.").arg(pacote);
+    return StandardTexts::pacoteNaoContratado(pacote);
 }
 
 void TfrmPrincipalAcd::HabilitaPacotes()
@@ -118,13 +143,107 @@ void TfrmPrincipalAcd::actParceiroExecute()
     ui->actParceiro->setEnabled(false);
 }
 
-void TfrmPrincipalAcd::actPacoteExecute()
+void TfrmPrincipalAcd::MontaMenuNegativacao()
 {
-    // The package's windows are not part of this version yet.
-    MessageDialog::information(QStringLiteral("Disponível em uma próxima versão."));
+    // "Negativação" opens its menu, from the menu bar as from the toolbar;
+    // without the package the menu is out of reach and so are its items.
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuNegativacao"));
+    for (QAction *item : {ui->actNegativar, ui->actMinhasNegativacoes, ui->actConsNegativado}) {
+        menu->addAction(item);
+        item->setEnabled(ui->actNegativacao->isEnabled());
+    }
+    ui->actNegativacao->setMenu(menu);
+    if (auto *button = qobject_cast<QToolButton *>(ui->acttb1->widgetForAction(ui->actNegativacao)))
+        button->setPopupMode(QToolButton::InstantPopup);
+    connect(ui->actNegativar, &QAction::triggered, this, &TfrmPrincipalAcd::actNegativarExecute);
+    connect(ui->actMinhasNegativacoes, &QAction::triggered, this, &TfrmPrincipalAcd::actMinhasNegativacoesExecute);
+    connect(ui->actConsNegativado, &QAction::triggered, this, &TfrmPrincipalAcd::actConsNegativadoExecute);
+}
+
+void TfrmPrincipalAcd::actNegativarExecute()
+{
+    TfrmNegativar::NegativarParceiro(this);
+}
+
+void TfrmPrincipalAcd::actMinhasNegativacoesExecute()
+{
+    if (auto *janela = TfrmNegativacoes::cria()) {
+        m_workArea->openChild(janela, ui->actMinhasNegativacoes);
+        ui->actMinhasNegativacoes->setEnabled(false);
+    }
+}
+
+void TfrmPrincipalAcd::actConsNegativadoExecute()
+{
+    if (auto *janela = TfrmConsNegativa::cria()) {
+        m_workArea->openChild(janela, ui->actConsNegativado);
+        ui->actConsNegativado->setEnabled(false);
+    }
 }
 
 void TfrmPrincipalAcd::actSairExecute()
 {
     close();
+}
+
+QAction *TfrmPrincipalAcd::actGruposContas() const
+{
+    return ui->actGruposContas;
+}
+
+QAction *TfrmPrincipalAcd::actLancamentos() const
+{
+    return ui->actLancamentos;
+}
+
+QAction *TfrmPrincipalAcd::actDRE() const
+{
+    return ui->actDRE;
+}
+
+bool TfrmPrincipalAcd::temFinanceiro() const
+{
+    return AssociadoAtual && AssociadoAtual->pct01() == u"S";
+}
+
+void TfrmPrincipalAcd::MontaMenuFinanceiro()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuFinanceiro"));
+    menu->addAction(ui->actGruposContas);
+    menu->addAction(ui->actLancamentos);
+    menu->addAction(ui->actDRE);
+    ui->actFinanceiro->setMenu(menu);
+    if (auto *button = qobject_cast<QToolButton *>(ui->acttb1->widgetForAction(ui->actFinanceiro)))
+        button->setPopupMode(QToolButton::InstantPopup);
+    for (QAction *item : menu->actions())
+        item->setEnabled(temFinanceiro());
+    connect(ui->actGruposContas, &QAction::triggered, this, &TfrmPrincipalAcd::actGruposContasExecute);
+    connect(ui->actLancamentos, &QAction::triggered, this, &TfrmPrincipalAcd::actLancamentosExecute);
+    connect(ui->actDRE, &QAction::triggered, this, &TfrmPrincipalAcd::actDREExecute);
+}
+
+void TfrmPrincipalAcd::actGruposContasExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmCadContaGrupo(), ui->actGruposContas);
+    ui->actGruposContas->setEnabled(false);
+}
+
+void TfrmPrincipalAcd::actLancamentosExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmCadPagamento(), ui->actLancamentos);
+    ui->actLancamentos->setEnabled(false);
+}
+
+void TfrmPrincipalAcd::actDREExecute()
+{
+    if (!temFinanceiro())
+        return;
+    m_workArea->openChild(new TfrmDRE(), ui->actDRE);
+    ui->actDRE->setEnabled(false);
 }

@@ -31,15 +31,28 @@ public:
 
     QAction *actParceiro() const;
     QAction *actNegativacao() const;
+    // The items of the "Negativação" menu.
+    QAction *actNegativar() const;
+    QAction *actMinhasNegativacoes() const;
+    QAction *actConsNegativado() const;
     QAction *actFinanceiro() const;
     QAction *actSair() const;
+    // The items of the menu "Financeiro", each opening its window.
+    QAction *actGruposContas() const;
+    QAction *actLancamentos() const;
+    QAction *actDRE() const;
     QMdiArea *mdiArea() const;
     // The text of status bar panel 0 (user), 1 (member) or 2 (association).
     QString panelText(int panel) const;
 
     void actParceiroExecute();
-    void actPacoteExecute();
+    void actNegativarExecute();
+    void actMinhasNegativacoesExecute();
+    void actConsNegativadoExecute();
     void actSairExecute();
+    void actGruposContasExecute();
+    void actLancamentosExecute();
+    void actDREExecute();
 
     // What a disabled package item says.
     static QString pacoteNaoContratado(const QString &pacote);
@@ -50,6 +63,11 @@ protected:
 private:
     void FormShow();
     void HabilitaPacotes();
+    void MontaMenuNegativacao();
+    // "Financeiro" opens a menu of the package's windows, offered only to a
+    // member with the package.
+    void MontaMenuFinanceiro();
+    bool temFinanceiro() const;
 
     std::unique_ptr<Ui::frmPrincipalAcd> ui;
     QLabel *m_panels[3] = {nullptr, nullptr, nullptr};

@@ -97,6 +97,14 @@ public:
     // the association iASS, never those of another association's members.
     static QString textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
                                      TTipoParceiro TipoParceiro, qint32 iACD, qint32 iASS, const QString &sTexto);
+    // The partners the negative-list consultation looks among, by name
+    // (tpNome) or by document (tpDocumento): every partner some member holds
+    // on the list, of any association, and every partner of the members of
+    // the member's own association. One row per document (the lowest key and
+    // name of the partners that carry it), by name; only key, document and
+    // name are filled.
+    std::unique_ptr<TListaParceiro> PesqConsNegativa(TTipoPesqParceiro TipoPesquisa, const QString &sTexto);
+    static QString textoPesqConsNegativa(TTipoPesqParceiro TipoPesquisa, qint32 iASS, const QString &sTexto);
 
     // Accounts, entries and result statements.
     std::unique_ptr<TListaContaGrupo> LeContaGrupo(qint32 iACD);
@@ -115,10 +123,12 @@ public:
     bool ExcluirPagamento(qint32 iPAG);
     std::unique_ptr<TListaDRE> ConsDREop(qint32 iACD, DateTime dtIn, DateTime dtFi);
     std::unique_ptr<TListaDRE> ConsDREfi(qint32 iACD, DateTime dtIn, DateTime dtFi);
-    // The text PesqPagamento opens.
+    // The text PesqPagamento opens. The search is always narrowed to the
+    // entries of the member iACD (the member in work), whatever the group,
+    // account or texts say: no member ever sees another's entries.
     static QString textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData, DateTime DtIn, DateTime DtFi,
                                       qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro,
-                                      const QString &sDescricao);
+                                      const QString &sDescricao, qint32 iACD);
 
     // Partners and the negative list.
     std::unique_ptr<TParceiro> LeParceiro(qint32 iPAR);
@@ -129,6 +139,10 @@ public:
     bool InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qint32 iACD);
     bool Positivar(qint32 iPNG, const QString &sMotivo);
     std::unique_ptr<TListaConsNegativa> ConsNegativado(qint32 iPAR);
+    // ConsNegativado over every partner whose document is exactly sDoc: the
+    // same customer is a partner of each member that sells to it, so the
+    // members of every association that hold it on the list, one row each.
+    std::unique_ptr<TListaConsNegativa> ConsNegativadoDoc(const QString &sDoc);
     // The text PesqNegativas opens.
     static QString textoPesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi, qint32 iACD);
 
@@ -160,7 +174,7 @@ private:
     std::unique_ptr<FbStatement> FDPesLoginAcd;
 
     // Searches (text built at run time).
-    std::unique_ptr<FbStatement> FDPesqAssociado, FDPesqCidade, FDPesqParceiro;
+    std::unique_ptr<FbStatement> FDPesqAssociado, FDPesqCidade, FDPesqParceiro, FDPesqConsNeg;
 
     // Finance.
     std::unique_ptr<FbStatement> FDPesContaGrupo, FDPesConta, FDPesFPagto, FDPesAcdPagamento;
@@ -170,7 +184,7 @@ private:
 
     // Partners and the negative list.
     std::unique_ptr<FbStatement> FDPesParceiro, FDPesParFones, FDiuParceiro, FDiuParFones, FDdelParFones;
-    std::unique_ptr<FbStatement> FDDelParceiro, FDPesNegativas, FDInsertNeg, FDPositivar, FDConsNeg;
+    std::unique_ptr<FbStatement> FDDelParceiro, FDPesNegativas, FDInsertNeg, FDPositivar, FDConsNeg, FDConsNegDoc;
 };
 
 // The one data-access module of the running program.

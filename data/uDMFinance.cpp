@@ -1,6 +1,7 @@
 #include "uDM.h"
 
 #include "FbStatement.h"
+#include "Session.h"
 #include "SqlText.h"
 #include "TAcdBaixaPag.h"
 #include "TAcdPagamento.h"
@@ -64,7 +65,8 @@ std::unique_ptr<TListaFormaPagto> TDM::LeFormaPagto()
 }
 
 QString TDM::textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData, DateTime DtIn, DateTime DtFi,
-                                qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro, const QString &sDescricao)
+                                qint32 iGrupo, qint32 iConta, const QString &sNomeParceiro, const QString &sDescricao,
+                                qint32 iACD)
 {
     const QString parceiro = Trim(sNomeParceiro);
     const QString descricao = Trim(sDescricao);
@@ -91,6 +93,7 @@ QString TDM::textoPesqPagamento(const QString &StatusPag, TTipoDataPesq TipoData
         break;
     }
     sql += SqlText::date(DtIn) + QStringLiteral(" and ") + SqlText::date(DtFi) + QStringLiteral(") ");
+    sql += QStringLiteral("and (ap.acd_i_cod = ") + QString::number(iACD) + QStringLiteral(") ");
 
     if (iGrupo > 0)
         sql += QStringLiteral("and (ac.grp_i_cod = ") + QString::number(iGrupo) + QStringLiteral(") ");
@@ -108,9 +111,10 @@ std::unique_ptr<TListaAcdPagamento> TDM::PesqPagamento(const QString &StatusPag,
                                                        DateTime DtFi, qint32 iGrupo, qint32 iConta,
                                                        const QString &sNomeParceiro, const QString &sDescricao)
 {
+    const qint32 iACD = AssociadoAtual ? AssociadoAtual->id() : 0;
     return runSearch<TListaAcdPagamento>(
         *FDPesAcdPagamento, QStringLiteral("PesqPagamento: "),
-        textoPesqPagamento(StatusPag, TipoData, DtIn, DtFi, iGrupo, iConta, sNomeParceiro, sDescricao),
+        textoPesqPagamento(StatusPag, TipoData, DtIn, DtFi, iGrupo, iConta, sNomeParceiro, sDescricao, iACD),
         [](TListaAcdPagamento &holder, const DataSet &row) {
             auto entry = std::make_unique<TAcdPagamento>();
             entry->LerDataset(row);

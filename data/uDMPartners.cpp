@@ -55,6 +55,17 @@ void TDM::createPartnerStatements()
         "left join parceiro p on (p.par_i_cod = n.par_i_cod) where (n.par_i_cod = :iPAR) and (n.png_a_neg = 'S')) d "
         "order by (select min(f.png_i_cod) from PARCEIRO_NEGATIVA f where (f.par_i_cod = d.par_i_cod) "
         "and (f.acd_i_cod is not distinct from d.acd_i_cod) and (f.png_a_neg = 'S')), d.acd_i_cod"));
+    // The same rows for every partner carrying one document, in the order
+    // the members first registered the customer.
+    FDConsNegDoc = statement(QStringLiteral(
+        "select d.* from (select distinct n.par_i_cod, p.par_a_nom, n.acd_i_cod, a.acd_a_nom, s.ass_i_cod, "
+        "s.ass_a_nom, s.ass_a_lgr, s.ass_a_num, s.ass_a_cpl, s.ass_a_brr, s.ass_a_cep, c.cid_a_dsc, c.cid_a_uf "
+        "from PARCEIRO_NEGATIVA n join parceiro p on (p.par_i_cod = n.par_i_cod) "
+        "left join associado a on (a.acd_i_cod = n.acd_i_cod) "
+        "left join associacao s on (s.ass_i_cod = a.ass_i_cod) left join cidade c on (c.cid_a_cod = s.cid_a_cod) "
+        "where (p.par_a_cnpj_cpf = :sDOC) and (n.png_a_neg = 'S')) d "
+        "order by (select min(f.png_i_cod) from PARCEIRO_NEGATIVA f where (f.par_i_cod = d.par_i_cod) "
+        "and (f.acd_i_cod is not distinct from d.acd_i_cod) and (f.png_a_neg = 'S')), d.acd_i_cod"));
 }
 
 std::unique_ptr<TParceiro> TDM::LeParceiro(qint32 iPAR)
@@ -181,6 +192,17 @@ std::unique_ptr<TListaConsNegativa> TDM::ConsNegativado(qint32 iPAR)
 {
     FDConsNeg->bindInteger(u"iPAR", iPAR);
     return runSearch<TListaConsNegativa>(*FDConsNeg, QStringLiteral("ConsNegativado: "),
+                                         [](TListaConsNegativa &holder, const DataSet &row) {
+                                             auto line = std::make_unique<TConsNegativa>();
+                                             line->LerDataset(row);
+                                             holder.lista().append(std::move(line));
+                                         });
+}
+
+std::unique_ptr<TListaConsNegativa> TDM::ConsNegativadoDoc(const QString &sDoc)
+{
+    FDConsNegDoc->bindText(u"sDOC", sDoc);
+    return runSearch<TListaConsNegativa>(*FDConsNegDoc, QStringLiteral("ConsNegativadoDoc: "),
                                          [](TListaConsNegativa &holder, const DataSet &row) {
                                              auto line = std::make_unique<TConsNegativa>();
                                              line->LerDataset(row);

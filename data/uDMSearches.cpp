@@ -14,6 +14,7 @@ void TDM::createSearchStatements()
     FDPesqAssociado = statement();
     FDPesqCidade = statement();
     FDPesqParceiro = statement();
+    FDPesqConsNeg = statement();
 }
 
 namespace {
@@ -141,6 +142,37 @@ std::unique_ptr<TListaParceiro> TDM::PesqParceiro(TTipoCadastro TipoCadastro, TT
     return runSearch<TListaParceiro>(*FDPesqParceiro, QStringLiteral("PesqParceiro: "),
                                      textoPesqParceiro(TipoCadastro, TipoPesquisa, TipoParceiro, AssociadoAtual->id(),
                                                        AssociacaoAtual->id(), sTexto),
+                                     [](TListaParceiro &holder, const DataSet &row) {
+                                         auto item = std::make_unique<TPesqParceiro>();
+                                         item->LerParcDataset(row);
+                                         holder.Lista().append(std::move(item));
+                                     });
+}
+
+QString TDM::textoPesqConsNegativa(TTipoPesqParceiro TipoPesquisa, qint32 iASS, const QString &sTexto)
+{
+    // Another association's customers are none of the member's business,
+    // except those some member holds on the shared list. The grouping leaves
+    // one row per customer however many members sell to it.
+    return QStringLiteral(
+               "select min(p.par_i_cod) as par_i_cod, p.par_a_cnpj_cpf, min(p.par_a_nom) as par_a_nom, "
+               "cast(null as varchar(1)) as par_a_lgr, cast(null as varchar(1)) as par_a_num, "
+               "cast(null as varchar(1)) as par_a_brr, cast(null as varchar(1)) as par_a_tip, "
+               "cast(null as varchar(1)) as par_a_abl, cast(null as integer) as acd_i_cod from parceiro p "
+               "where ((exists (select 1 from parceiro_negativa n where (n.par_i_cod = p.par_i_cod) "
+               "and (n.png_a_neg = 'S'))) or (exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) "
+               "and (a.ass_i_cod = ")
+           + QString::number(iASS) + QStringLiteral(")))) ")
+           + (TipoPesquisa == tpDocumento
+                  ? QStringLiteral("and (p.par_a_cnpj_cpf = ") + SqlText::quoted(Trim(sTexto)) + QStringLiteral(") ")
+                  : textCondition(u"p.par_a_", u"cnpj_cpf", tpNome, sTexto))
+           + QStringLiteral("group by p.par_a_cnpj_cpf order by 3");
+}
+
+std::unique_ptr<TListaParceiro> TDM::PesqConsNegativa(TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
+{
+    return runSearch<TListaParceiro>(*FDPesqConsNeg, QStringLiteral("PesqConsNegativa: "),
+                                     textoPesqConsNegativa(TipoPesquisa, AssociacaoAtual->id(), sTexto),
                                      [](TListaParceiro &holder, const DataSet &row) {
                                          auto item = std::make_unique<TPesqParceiro>();
                                          item->LerParcDataset(row);

@@ -13,6 +13,15 @@ class TUsuarios;
 class TListaUsuarios;
 class TListaParceiro;
 class TListaCidade;
+class TListaNegativa;
+class TListaConsNegativa;
+class TContaGrupo;
+class TConta;
+class TAcdPagamento;
+class TListaContaGrupo;
+class TListaConta;
+class TListaAcdPagamento;
+class TListaDRE;
 
 // The presentation tables: what the grids and edit dialogs show and edit, the
 // fixed lookup lists, and the copying between entities and tables. It issues
@@ -43,11 +52,31 @@ public:
     // That partner's phone contacts, with their deletion marks (the rules of
     // cdsCadFoneAcd).
     MemTable *const cdsCadFoneParc;
+    // The negative list: the member's own partners to choose from before a
+    // registration (columns of cdsPesqParceiro), the member's registrations
+    // (columns of TNegativa), the partners the consultation found (key,
+    // document and name filled) and the members holding the chosen one on
+    // the list (columns of TConsNegativa).
+    MemTable *const cdsPesqNegParceiro;
+    MemTable *const cdsNegativas;
+    MemTable *const cdsConsParceiro;
+    MemTable *const cdsConsNegativa;
     // Lookup lists: ID (the stored code) and DESCRICAO (the text shown).
     MemTable *const cdsTipoPessoa;
     MemTable *const cdsAtivo;
     MemTable *const cdsTipoGrp;
     MemTable *const cdsTipoCad;
+
+    // The bookkeeping of the member in work (its windows in screens/finance).
+    // Account groups (GRP_*), the accounts of the chosen group (CON_*), the
+    // entries an entry search found (the columns of TAcdPagamento) and the
+    // lines of a result statement (DESCRICAO, VALOR, PORC).
+    MemTable *const cdsContaGrupo{financeTable(FinanceTable::ContaGrupo, this)};
+    MemTable *const cdsConta{financeTable(FinanceTable::Conta, this)};
+    MemTable *const cdsPesqPagamento{financeTable(FinanceTable::Pagamento, this)};
+    MemTable *const cdsDRE{financeTable(FinanceTable::DRE, this)};
+    // The kind of a group: ID "C" or "D", DESCRICAO "Crédito" or "Débito".
+    MemTable *const cdsTipoConta{financeTable(FinanceTable::TipoConta, this)};
 
     // Off only while PopulacdsCadFoneAcd or PopulacdsCadFoneParc copies
     // stored contacts: a contact typed in an editor is posted as new (key 0),
@@ -65,6 +94,20 @@ public:
     void PopulacdsPesqParceiro(const TListaParceiro &obj);
     void PopulacdsCadParceiro(const TParceiro &obj);
     void PopulacdsCadFoneParc(const TParceiro &obj);
+    void PopulacdsPesqNegParceiro(const TListaParceiro &obj);
+    void PopulacdsNegativas(const TListaNegativa &obj);
+    void PopulacdsConsParceiro(const TListaParceiro &obj);
+    void PopulacdsConsNegativa(const TListaConsNegativa &obj);
+
+    void PopulacdsContaGrupo(const TListaContaGrupo &obj);
+    // Only the accounts of the group iGrupo.
+    void PopulacdsConta(const TListaConta &obj, qint32 iGrupo);
+    void PopulacdsPesqPagamento(const TListaAcdPagamento &obj);
+    void PopulacdsDRE(const TListaDRE &obj);
+    // The current rows of cdsContaGrupo, cdsConta and cdsPesqPagamento.
+    std::unique_ptr<TContaGrupo> PopulaObjContaGrupo();
+    std::unique_ptr<TConta> PopulaObjConta();
+    std::unique_ptr<TAcdPagamento> PopulaObjAcdPagamento();
 
     // New entities for the caller to own, read from the tables.
     std::unique_ptr<TUsuarios> PopulaObjUsuario();
@@ -88,6 +131,10 @@ public:
     bool cdsCadFoneAcdBeforeDelete(MemTable &DataSet);
 
 private:
+    static void fillPartners(MemTable *table, const TListaParceiro &obj);
+    enum class FinanceTable { ContaGrupo, Conta, Pagamento, DRE, TipoConta };
+    static MemTable *financeTable(FinanceTable table, QObject *parent);
+
     // The contact rules both contact tables follow, by their key column.
     void installContactRules(MemTable *table, const QString &keyColumn);
     void contactBeforePost(MemTable &DataSet, QStringView keyColumn);

@@ -11,10 +11,10 @@ var="$root/var"
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n
+    qt6-base-dev qt6-translations-l10n qt6-charts-dev
     firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
     fonts-wine libbenchmark-dev
-    xdotool
+    xdotool poppler-utils
 )
 
 install_missing() {

@@ -4,6 +4,7 @@
 #include "DataModules.h"
 #include "FbStatement.h"
 #include "MessageRecorder.h"
+#include "Session.h"
 #include "TAcdBaixaPag.h"
 #include "TAcdPagamento.h"
 #include "TConta.h"
@@ -134,11 +135,34 @@ insert into ASSOCIADO_PAGAMENTO (PAG_I_COD, FPG_I_COD, CON_I_COD, PAG_A_DSC, PAG
     PAG_N_DIV, PAG_D_VNC, PAG_D_PAG, PAG_N_PAG, PAG_A_STS, PAR_I_COD, ACD_I_COD, PAG_N_DA)
 values (6100, 2, 611, 'PARCELA 1/3', 1, 3, '2024-05-01', 100, '2024-06-10', null, 0, 'A', 0, 60, 0);
 
+-- Another member whose entries have the same shape as those of 10 (one of
+-- them even under an account of 10): a search never shows them to 10.
+insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (70, 'OUTRA LOJA', 1);
+insert into ASSOCIADO_CONTA_GRP values (71, 'VENDAS', 'C', 70);
+insert into ASSOCIADO_CONTA values (711, 'VENDAS À VISTA', 71);
+insert into ASSOCIADO_PAGAMENTO (PAG_I_COD, FPG_I_COD, CON_I_COD, PAG_A_DSC, PAG_I_PAR, PAG_I_TPAR, PAG_D_DIV,
+    PAG_N_DIV, PAG_D_VNC, PAG_D_PAG, PAG_N_PAG, PAG_A_STS, PAR_I_COD, ACD_I_COD, PAG_N_DA)
+values (7001, 1, 711, 'VENDA BALCÃO', 1, 1, '2019-03-01', 150, '2019-03-10', null, 0, 'A', 0, 70, 0);
+insert into ASSOCIADO_PAGAMENTO (PAG_I_COD, FPG_I_COD, CON_I_COD, PAG_A_DSC, PAG_I_PAR, PAG_I_TPAR, PAG_D_DIV,
+    PAG_N_DIV, PAG_D_VNC, PAG_D_PAG, PAG_N_PAG, PAG_A_STS, PAR_I_COD, ACD_I_COD, PAG_N_DA)
+values (7002, 1, 11, 'VENDA BALCÃO', 1, 1, '2019-03-01', 80, '2019-03-10', null, 0, 'A', 100, 70, 0);
+
 -- Rows above carry explicit keys, which leave the generators where they were.
 alter sequence GEN_ASSOCIADO_CONTA_GRP_ID restart with 10000;
 alter sequence GEN_ASSOCIADO_CONTA_ID restart with 10000;
 alter sequence GEN_ASSOCIADO_PAGAMENTO_ID restart with 10000;
 )";
+
+// Makes `id` the member in work for one test, as the login does.
+class MembroEmTrabalho
+{
+public:
+    explicit MembroEmTrabalho(qint32 id) : m_before(AssociadoAtual->id()) { AssociadoAtual->setId(id); }
+    ~MembroEmTrabalho() { AssociadoAtual->setId(m_before); }
+
+private:
+    qint32 m_before;
+};
 
 } // namespace
 
@@ -157,6 +181,8 @@ private slots:
     void search_data();
     void search();
     void searchFillsEntriesFromTheJoins();
+    void searchNarrowedToTheMemberInWork_data();
+    void searchNarrowedToTheMemberInWork();
 
     void readers();
 
@@ -238,26 +264,37 @@ void tst_Finance::searchText_data()
     QTest::addColumn<int>("conta");
     QTest::addColumn<QString>("parceiro");
     QTest::addColumn<QString>("descricao");
+    QTest::addColumn<int>("membro");
     QTest::addColumn<QString>("tail");
 
-    QTest::newRow("worked example") << QStringLiteral("A") << int(tpVencimento) << day(2019, 3, 1) << day(2019, 3, 31)
-                                    << 0 << 5 << QStringLiteral(" MERCADO ") << QString()
-                                    << QStringLiteral("'A') and (ap.pag_d_vnc between '01.03.2019' and '31.03.2019') "
-                                                      "and (ap.con_i_cod = 5) and (p.par_a_nom like '%MERCADO%') "
-                                                      "Order by ap.pag_i_cod");
+    QTest::newRow("worked example")
+        << QStringLiteral("A") << int(tpVencimento) << day(2019, 3, 1) << day(2019, 3, 31) << 0 << 5
+        << QStringLiteral(" MERCADO ") << QString() << 10
+        << QStringLiteral("'A') and (ap.pag_d_vnc between '01.03.2019' and '31.03.2019') "
+                          "and (ap.acd_i_cod = 10) and (ap.con_i_cod = 5) and (p.par_a_nom like '%MERCADO%') "
+                          "Order by ap.pag_i_cod");
     QTest::newRow("status and range only")
         << QStringLiteral("B") << int(tpLancamento) << day(2020, 1, 1) << day(2020, 12, 31) << 0 << 0 << QString()
-        << QString()
-        << QStringLiteral("'B') and (ap.pag_d_div between '01.01.2020' and '31.12.2020') Order by ap.pag_i_cod");
+        << QString() << 20
+        << QStringLiteral("'B') and (ap.pag_d_div between '01.01.2020' and '31.12.2020') and (ap.acd_i_cod = 20) "
+                          "Order by ap.pag_i_cod");
+    // No member in work: nothing can match.
+    QTest::newRow("no member in work")
+        << QStringLiteral("A") << int(tpVencimento) << day(2020, 1, 1) << day(2020, 1, 31) << 0 << 0 << QString()
+        << QString() << 0
+        << QStringLiteral("'A') and (ap.pag_d_vnc between '01.01.2020' and '31.01.2020') and (ap.acd_i_cod = 0) "
+                          "Order by ap.pag_i_cod");
     QTest::newRow("group, description, blank partner")
         << QStringLiteral("B") << int(tpPagamento) << day(2019, 2, 1) << day(2019, 2, 28) << 7 << -3
-        << QStringLiteral(" \t ") << QStringLiteral("  ÁGUA D'OESTE\n")
-        << QStringLiteral("'B') and (ap.pag_d_pag between '01.02.2019' and '28.02.2019') and (ac.grp_i_cod = 7) "
+        << QStringLiteral(" \t ") << QStringLiteral("  ÁGUA D'OESTE\n") << 10
+        << QStringLiteral("'B') and (ap.pag_d_pag between '01.02.2019' and '28.02.2019') and (ap.acd_i_cod = 10) "
+                          "and (ac.grp_i_cod = 7) "
                           "and (ap.pag_a_dsc like '%ÁGUA D''OESTE%') Order by ap.pag_i_cod");
     QTest::newRow("every condition")
         << QStringLiteral("A") << int(tpLancamento) << day(2019, 12, 1) << day(2020, 1, 31) << 2 << 12
-        << QStringLiteral("IMOB") << QStringLiteral("ALUGUEL")
-        << QStringLiteral("'A') and (ap.pag_d_div between '01.12.2019' and '31.01.2020') and (ac.grp_i_cod = 2) "
+        << QStringLiteral("IMOB") << QStringLiteral("ALUGUEL") << 10
+        << QStringLiteral("'A') and (ap.pag_d_div between '01.12.2019' and '31.01.2020') and (ap.acd_i_cod = 10) "
+                          "and (ac.grp_i_cod = 2) "
                           "and (ap.con_i_cod = 12) and (p.par_a_nom like '%IMOB%') and (ap.pag_a_dsc like "
                           "'%ALUGUEL%') Order by ap.pag_i_cod");
 }
@@ -272,10 +309,12 @@ void tst_Finance::searchText()
     QFETCH(int, conta);
     QFETCH(QString, parceiro);
     QFETCH(QString, descricao);
+    QFETCH(int, membro);
     QFETCH(QString, tail);
 
-    QCOMPARE(TDM::textoPesqPagamento(status, TTipoDataPesq(tipoData), dtIn, dtFi, grupo, conta, parceiro, descricao),
-             entryQuery + tail);
+    QCOMPARE(
+        TDM::textoPesqPagamento(status, TTipoDataPesq(tipoData), dtIn, dtFi, grupo, conta, parceiro, descricao, membro),
+        entryQuery + tail);
 }
 
 void tst_Finance::search_data()
@@ -320,10 +359,11 @@ void tst_Finance::search()
     QFETCH(QList<int>, keys);
 
     MessageRecorder messages;
+    MembroEmTrabalho membro(10);
     auto found = DM->PesqPagamento(status, TTipoDataPesq(tipoData), dtIn, dtFi, grupo, conta, parceiro, descricao);
     QList<int> foundKeys;
     for (const auto &entry : found->lista()) {
-        // The fixture's other members have no entries in 2019.
+        // Member 70's entries of 2019 (one under an account of 10) never show.
         QCOMPARE(entry->id_acd(), 10);
         foundKeys << entry->id();
     }
@@ -331,8 +371,42 @@ void tst_Finance::search()
     QVERIFY(messages.messages.isEmpty());
 }
 
+void tst_Finance::searchNarrowedToTheMemberInWork_data()
+{
+    QTest::addColumn<int>("membro");
+    QTest::addColumn<int>("grupo");
+    QTest::addColumn<int>("conta");
+    QTest::addColumn<QList<int>>("keys");
+
+    // With no group and no account the search once gave every member's
+    // entries, of every association.
+    QTest::newRow("other member, no group or account") << 70 << 0 << 0 << QList<int>{7001, 7002};
+    QTest::newRow("other member, an account of 10") << 70 << 0 << 11 << QList<int>{7002};
+    QTest::newRow("member 10, its own account") << 10 << 0 << 11 << QList<int>{1001};
+    QTest::newRow("member 10, an account of 70") << 10 << 0 << 711 << QList<int>{};
+    QTest::newRow("member 10, a group of 70") << 10 << 71 << 0 << QList<int>{};
+    QTest::newRow("no member in work") << 0 << 0 << 0 << QList<int>{};
+}
+
+void tst_Finance::searchNarrowedToTheMemberInWork()
+{
+    QFETCH(int, membro);
+    QFETCH(int, grupo);
+    QFETCH(int, conta);
+    QFETCH(QList<int>, keys);
+
+    MembroEmTrabalho emTrabalho(membro);
+    auto found = DM->PesqPagamento(QStringLiteral("A"), tpVencimento, day(2019, 3, 1), day(2019, 3, 31), grupo, conta,
+                                   QString(), QString());
+    QList<int> foundKeys;
+    for (const auto &entry : found->lista())
+        foundKeys << entry->id();
+    QCOMPARE(foundKeys, keys);
+}
+
 void tst_Finance::searchFillsEntriesFromTheJoins()
 {
+    MembroEmTrabalho membro(10);
     auto found = DM->PesqPagamento(QStringLiteral("A"), tpLancamento, day(2019, 2, 1), day(2019, 3, 31), 0, 0,
                                    QString(), QString());
     QCOMPARE(found->lista().count(), 3);
@@ -486,6 +560,7 @@ void tst_Finance::entryUpsert()
     entry.setId_fpg(6);
     QVERIFY(DM->IUacdPagamento(entry));
 
+    MembroEmTrabalho membro(50);
     auto found = DM->PesqPagamento(QStringLiteral("B"), tpPagamento, day(2024, 7, 19), day(2024, 7, 19), 51, 0,
                                    QString(), QString());
     QCOMPARE(found->lista().count(), 1);
@@ -625,6 +700,7 @@ void tst_Finance::partialSettlementAndItsReversal()
     list.lista().append(std::move(baixa));
     QVERIFY(DM->AcdBaixaPag(list));
 
+    MembroEmTrabalho membro(60);
     auto settled = DM->PesqPagamento(QStringLiteral("B"), tpPagamento, DateTime::today(), DateTime::today(), 0, 611,
                                      QString(), QStringLiteral("PARCELA 1/3"));
     QCOMPARE(settled->lista().count(), 1);

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QString>
@@ -21,13 +22,16 @@ inline void typeText(QWidget *widget, const QString &text)
     }
 }
 
-// Types `text` over the whole text of the field `name` of `window`, reached
-// as with the Tab key.
+// Types `text` over the whole text of the field `name` of `window` (a text
+// field or a spin box such as a money field), reached as with the Tab key.
 inline void typeInto(QWidget *window, const char *name, const QString &text)
 {
-    QLineEdit *field = child(window, name);
+    QWidget *field = child<QWidget>(window, name);
     field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
+    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(field))
+        spin->selectAll();
     typeText(field, text);
 }
 
