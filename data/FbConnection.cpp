@@ -17,8 +17,38 @@ FbConnection::~FbConnection()
     detach();
 }
 
+namespace {
+
+// The client library catches SIGINT and SIGTERM and, unless told otherwise,
+// shuts every connection of the process while the program goes on, every
+// statement failing after that. Refusing that shutdown here leaves the
+// signals to the program, which ends its work itself and detaches as usual.
+int keepConnectionsOnSignal(const int reason, const int, void *)
+{
+    return reason == fb_shutrsn_signal ? 1 : 0;
+}
+
+void keepConnectionsOnSignals()
+{
+    static const bool registered = [] {
+        ISC_STATUS_ARRAY status = {};
+        return fb_shutdown_callback(status, keepConnectionsOnSignal, fb_shut_confirmation, nullptr) == 0;
+    }();
+    Q_UNUSED(registered);
+}
+
+} // namespace
+
 void FbConnection::attach()
 {
+    // Every text goes in and out as UTF-8 (the parameters are described so,
+    // the rows are read so): another connection character set would turn
+    // every accented letter into something else. Left empty, it is UTF8.
+    if (!m_settings.characterSet.isEmpty() && m_settings.characterSet.compare(u"UTF8", Qt::CaseInsensitive) != 0)
+        throw FbError(QStringLiteral("O conjunto de caracteres da conexão \"%1\" não é suportado: use "
+                                     "CharacterSet=UTF8.")
+                          .arg(m_settings.characterSet));
+    keepConnectionsOnSignals();
     fb::Status status;
     IXpbBuilder *dpb = nullptr;
     try {
@@ -26,7 +56,7 @@ void FbConnection::attach()
         dpb->insertString(&status, isc_dpb_user_name, m_settings.userName.toUtf8().constData());
         if (!m_settings.password.isEmpty())
             dpb->insertString(&status, isc_dpb_password, m_settings.password.toUtf8().constData());
-        dpb->insertString(&status, isc_dpb_lc_ctype, m_settings.characterSet.toUtf8().constData());
+        dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
         IProvider *provider = fb::master()->getDispatcher();
         const QByteArray target = m_settings.attachString().toUtf8();
         try {

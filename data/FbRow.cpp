@@ -4,9 +4,42 @@
 #include "FbTypes.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 using namespace Firebird;
+
+namespace {
+
+// A NUMERIC or DECIMAL column holds an integer and its scale (value =
+// integer * 10^scale). Dividing by the exact power of ten gives the double
+// nearest to the decimal value (333 / 10 is 33.3); multiplying by 10^scale
+// would multiply by an inexact 0.1 and read 33.300000000000004.
+double scaledValue(qint64 integer, int scale)
+{
+    // Every power of ten up to 10^22 is exact in a double; Firebird's scales
+    // go to -18.
+    double power = 1.0;
+    for (int i = 0; i < std::abs(scale); ++i)
+        power *= 10.0;
+    return scale < 0 ? double(integer) / power : double(integer) * power;
+}
+
+// The decimal text of integer * 10^scale, digit by digit: "-0.05" for -5 at
+// scale -2.
+QString decimalText(qint64 integer, int scale)
+{
+    if (scale >= 0)
+        return QString::number(integer) + QString(scale, u'0');
+    const bool negative = integer < 0;
+    // Through the unsigned magnitude: the lowest qint64 has no positive.
+    const quint64 magnitude = negative ? 0 - quint64(integer) : quint64(integer);
+    QString digits = QString::number(magnitude).rightJustified(-scale + 1, u'0');
+    digits.insert(digits.size() + scale, u'.');
+    return negative ? u'-' + digits : digits;
+}
+
+} // namespace
 
 FbRow::~FbRow()
 {
@@ -152,7 +185,7 @@ double FbRow::floatAt(int index) const
     case SQL_SHORT:
     case SQL_LONG:
     case SQL_INT64:
-        return double(scaledInteger(c)) * std::pow(10.0, c.scale);
+        return scaledValue(scaledInteger(c), c.scale);
     case SQL_FLOAT: {
         float v;
         std::memcpy(&v, data(c), sizeof v);
@@ -197,9 +230,7 @@ QString FbRow::textAt(int index) const
     case SQL_SHORT:
     case SQL_LONG:
     case SQL_INT64:
-        if (c.scale == 0)
-            return QString::number(scaledInteger(c));
-        return QString::number(floatAt(index), 'f', -c.scale);
+        return decimalText(scaledInteger(c), c.scale);
     case SQL_FLOAT:
     case SQL_DOUBLE:
         return QString::number(floatAt(index));

@@ -6,6 +6,7 @@
 #include "FbTypes.h"
 
 #include <cstring>
+#include <utility>
 
 using namespace Firebird;
 
@@ -115,10 +116,20 @@ void FbStatement::bindInteger(QStringView name, qint32 value)
 void FbStatement::bindText(QStringView name, const QString &value)
 {
     Value &v = slot(name);
+    QByteArray utf8 = value.toUtf8();
+    if (utf8.size() > MaxTextBytes) {
+        // Refused before it reaches the message: its length travels in 16
+        // bits, and a longer text would arrive cut (or, on a server, shift
+        // the parameters after it) while the statement reports success.
+        fail(FbError(QStringLiteral("Texto longo demais em %1: %2 bytes, o máximo é %3 bytes.")
+                         .arg(name.toString().toUpper())
+                         .arg(utf8.size())
+                         .arg(MaxTextBytes)));
+    }
     v = Value();
     v.kind = Value::Text;
     v.text = value;
-    v.utf8 = value.toUtf8();
+    v.utf8 = std::move(utf8);
 }
 
 void FbStatement::bindFloat(QStringView name, double value)
@@ -398,19 +409,28 @@ bool FbResultSet::next()
 // back when the cursor does not close.
 void FbResultSet::close()
 {
-    if (m_cursor) {
-        IResultSet *cursor = m_cursor;
-        m_cursor = nullptr;
-        try {
-            fb::Status status;
-            cursor->close(&status);
-        } catch (const FbException &e) {
-            m_transaction.reset();
-            throw fb::toError(e.getStatus());
+    // Both taken over first, so a second close() (the destructor's after a
+    // failed one) has nothing left to end. A commit the database refuses is
+    // rolled back by the transaction itself, not left open with the
+    // connection.
+    IResultSet *cursor = std::exchange(m_cursor, nullptr);
+    const std::unique_ptr<FbTransaction> transaction = std::move(m_transaction);
+    try {
+        if (cursor) {
+            try {
+                fb::Status status;
+                cursor->close(&status);
+            } catch (const FbException &) {
+                // A cursor that can't close is let go all the same.
+                cursor->release();
+                throw;
+            }
         }
-    }
-    if (m_transaction) {
-        const std::unique_ptr<FbTransaction> transaction = std::move(m_transaction);
-        transaction->commit();
+        if (transaction)
+            transaction->commit();
+    } catch (const FbException &e) {
+        m_statement.fail(fb::toError(e.getStatus()));
+    } catch (const FbError &error) {
+        m_statement.fail(error);
     }
 }

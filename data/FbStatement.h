@@ -42,6 +42,11 @@ public:
     const QString &sql() const { return m_sql; }
     const QStringList &parameterNames() const { return m_parameterNames; }
 
+    // The longest text bound, in UTF-8 bytes: the longest VARCHAR Firebird
+    // has. A longer text throws FbError naming the parameter, and the
+    // binding stays as it was.
+    static constexpr qsizetype MaxTextBytes = 32765;
+
     void bindInteger(QStringView name, qint32 value);
     void bindText(QStringView name, const QString &value);
     void bindFloat(QStringView name, double value);

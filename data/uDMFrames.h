@@ -8,8 +8,8 @@
 // - runWaiting: any other operation, mostly readers: database errors reach
 //   the caller.
 // - readList: a reader of a bound statement, one entity per row.
-// - runSearch: a search or report; a failure to open is reported with the
-//   prefix and gives an empty holder.
+// - runSearch: a search or report; a failure to open or to fetch a row is
+//   reported with the prefix and gives an empty holder.
 // - readWithContacts: a reader of one row plus its contacts, each contact
 //   unmarked for deletion.
 
@@ -55,22 +55,23 @@ std::unique_ptr<Holder> readList(FbStatement &statement)
     return holder;
 }
 
-// Opens the bound statement; rows become entities through `fill`. Errors
-// while filling are not caught, and the rows are closed in every case.
+// Opens the bound statement and fetches its rows; rows become entities
+// through `fill`. A database error while opening or fetching gives an empty
+// holder, never the rows fetched before it as if they were all. Errors of
+// the entities themselves are not caught, and the rows are closed in every
+// case.
 template<typename Holder, typename Fill>
 std::unique_ptr<Holder> runSearch(FbStatement &statement, const QString &prefix, Fill fill)
 {
     WaitCursor wait;
-    std::unique_ptr<FbResultSet> rows;
-    try {
-        rows = statement.open();
-    } catch (const FbError &error) {
-        Feedback::current().showMessage(Feedback::Kind::Error, prefix + error.message());
-    }
     auto holder = std::make_unique<Holder>();
-    if (rows) {
+    try {
+        const std::unique_ptr<FbResultSet> rows = statement.open();
         while (rows->next())
             fill(*holder, *rows);
+    } catch (const FbError &error) {
+        Feedback::current().showMessage(Feedback::Kind::Error, prefix + error.message());
+        return std::make_unique<Holder>();
     }
     return holder;
 }

@@ -50,7 +50,25 @@ QDateTime DateTime::toDateTime() const
         msecs -= MsecsPerDay;
         day += m_days < 0 ? -1 : 1;
     }
-    return QDateTime(epoch().addDays(day), QTime::fromMSecsSinceStartOfDay(int(msecs)));
+    return QDateTime(epoch().addDays(day), QTime::fromMSecsSinceStartOfDay(int(msecs)), Qt::UTC);
+}
+
+std::optional<DateTime> DateTime::fromText(QStringView text)
+{
+    // Date and time apart: QDateTime::fromString reads local time and finds
+    // no midnight on the first day of daylight saving time.
+    const QStringView trimmed = text.trimmed();
+    const QDate date = QDate::fromString(trimmed.left(10).toString(), QStringLiteral("dd/MM/yyyy"));
+    if (!date.isValid())
+        return std::nullopt;
+    if (trimmed.size() == 10)
+        return fromDate(date);
+    if (trimmed.size() != 19 || trimmed[10] != u' ')
+        return std::nullopt;
+    const QTime time = QTime::fromString(trimmed.mid(11).toString(), QStringLiteral("hh:mm:ss"));
+    if (!time.isValid())
+        return std::nullopt;
+    return fromDateTime(QDateTime(date, time, Qt::UTC));
 }
 
 QString DateTime::toShortDateString() const

@@ -7,7 +7,6 @@
 namespace {
 
 const QString DateTimeFormat = QStringLiteral("dd/MM/yyyy hh:mm:ss");
-const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 
 QString booleanText(bool value)
 {
@@ -571,11 +570,8 @@ QVariant MemTable::fromText(const Column &c, const QString &text) const
             return false;
         break;
     case Type::DateTime: {
-        QDateTime dateTime = QDateTime::fromString(trimmed, DateTimeFormat);
-        if (!dateTime.isValid())
-            dateTime = QDate::fromString(trimmed, DateFormat).startOfDay();
-        if (dateTime.isValid())
-            return DateTime::fromDateTime(dateTime).days();
+        if (const std::optional<DateTime> dateTime = DateTime::fromText(trimmed))
+            return dateTime->days();
         break;
     }
     case Type::Text:

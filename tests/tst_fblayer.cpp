@@ -5,7 +5,15 @@
 #include "FbTransaction.h"
 #include "TestDatabase.h"
 
+#include <QProcess>
 #include <QTest>
+#include <QThread>
+
+#include <cstdio>
+
+#include <csignal>
+
+#include <unistd.h>
 
 class tst_FbLayer : public QObject
 {
@@ -24,6 +32,13 @@ private slots:
     void procedureOutputIsRead();
     void errorCarriesStatementAndValues();
     void resultSetKeepsItsOwnTransaction();
+    void textUpToTheLimitIsBound_data();
+    void textUpToTheLimitIsBound();
+    void numericReadsAsTheNearestDouble_data();
+    void numericReadsAsTheNearestDouble();
+    void failedCommitAtCloseEndsTheTransaction();
+    void otherCharacterSetIsRefused_data();
+    void otherCharacterSetIsRefused();
 
     void guardCommitsAllAtOnce();
     void guardRollsBackWhenLeftByAnException();
@@ -31,6 +46,7 @@ private slots:
     void joinedGuardDoesNotCommitEarly();
     void failedStatementLeavesTheGuardOpen();
     void readsInsideTheGuardSeeItsWrites();
+    void connectionOutlivesTerminationSignals();
 
 private:
     void insertAssociation(qint32 key);
@@ -47,6 +63,16 @@ void tst_FbLayer::initTestCase()
     QVERIFY2(m_db->isValid(), qPrintable(m_db->error()));
     QVERIFY(m_db->run(QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, "
                                      "'11222333000181', 'A', 'S');")));
+    // A commit that fails on request: the transaction that sets FALHA_COMMIT
+    // can't commit.
+    QVERIFY2(m_db->run(QStringLiteral(
+                 "create exception E_FALHA_COMMIT 'commit recusado';\n"
+                 "set term ^ ;\n"
+                 "create trigger T_FALHA_COMMIT on transaction commit as begin\n"
+                 "  if (rdb$get_context('USER_TRANSACTION', 'FALHA_COMMIT') = '1') then exception E_FALHA_COMMIT;\n"
+                 "end^\n"
+                 "set term ; ^")),
+             qPrintable(m_db->error()));
     m_connection = std::make_unique<FbConnection>(m_db->settings());
 }
 
@@ -215,6 +241,216 @@ void tst_FbLayer::resultSetKeepsItsOwnTransaction()
     QCOMPARE(seen->text(u"ASS_A_NOM"), QStringLiteral("OUTRA"));
 }
 
+void tst_FbLayer::textUpToTheLimitIsBound_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+
+    const QString twoBytes = QStringLiteral("ç");
+    QTest::newRow("largest: 32765 bytes") << QString(32765, u'x') << true;
+    QTest::newRow("first refused: 32766 bytes") << QString(32766, u'x') << false;
+    // The limit counts UTF-8 bytes, not characters.
+    QTest::newRow("largest, accented: 16382 x 2 bytes + 1") << twoBytes.repeated(16382) + u'x' << true;
+    QTest::newRow("refused, accented: 16383 x 2 bytes") << twoBytes.repeated(16383) << false;
+    // Its length would be 0 in the 16 bits it travels in.
+    QTest::newRow("65536 bytes") << QString(65536, u'x') << false;
+}
+
+void tst_FbLayer::textUpToTheLimitIsBound()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+
+    // A binary blob takes any length, so only the layer's own limit counts;
+    // the parameter after the text shows it arrives whole.
+    FbStatement read(*m_connection, QStringLiteral("select octet_length(cast(:TEXTO as blob sub_type binary)) as L, "
+                                                   "cast(:DEPOIS as integer) as DEPOIS from rdb$database"));
+    read.bindInteger(u"DEPOIS", 42);
+    const qsizetype bytes = text.toUtf8().size();
+    if (!accepted) {
+        read.bindText(u"TEXTO", QStringLiteral("antes"));
+        try {
+            read.bindText(u"texto", text);
+            QFAIL("an over-long text was bound");
+        } catch (const FbError &error) {
+            QCOMPARE(error.message(),
+                     QStringLiteral("Texto longo demais em TEXTO: %1 bytes, o máximo é 32765 bytes.").arg(bytes));
+            QCOMPARE(error.statement(), read.sql());
+        }
+        // The binding before stays.
+        auto rows = read.open();
+        QVERIFY(rows->next());
+        QCOMPARE(rows->integer(u"L"), 5);
+        return;
+    }
+    read.bindText(u"TEXTO", text);
+    auto rows = read.open();
+    QVERIFY(rows->next());
+    QCOMPARE(qsizetype(rows->integer(u"L")), bytes);
+    QCOMPARE(rows->integer(u"DEPOIS"), 42);
+}
+
+void tst_FbLayer::numericReadsAsTheNearestDouble_data()
+{
+    QTest::addColumn<QString>("value"); // an SQL expression
+    QTest::addColumn<double>("number");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint32>("integer");
+
+    // Stored in 16, 32 and 64 bits, with scales from 0 to 4. 333 * 0.1 is
+    // 33.300000000000004, 333 / 10 is 33.3.
+    QTest::newRow("numeric(4,1) 33.3") << "cast(33.3 as numeric(4,1))" << 33.3 << "33.3" << 33;
+    QTest::newRow("numeric(9,1) 33.3") << "cast(33.3 as numeric(9,1))" << 33.3 << "33.3" << 33;
+    QTest::newRow("numeric(9,1) -33.3") << "cast(-33.3 as numeric(9,1))" << -33.3 << "-33.3" << -33;
+    QTest::newRow("numeric(9,1) 0.3") << "cast(0.3 as numeric(9,1))" << 0.3 << "0.3" << 0;
+    QTest::newRow("numeric(15,2) 1.15") << "cast(1.15 as numeric(15,2))" << 1.15 << "1.15" << 1;
+    QTest::newRow("numeric(15,2) -0.05") << "cast(-0.05 as numeric(15,2))" << -0.05 << "-0.05" << 0;
+    QTest::newRow("numeric(15,2) 2.50") << "cast(2.5 as numeric(15,2))" << 2.5 << "2.50" << 3;
+    QTest::newRow("numeric(18,2) 12345678901.23")
+        << "cast(12345678901.23 as numeric(18,2))" << 12345678901.23 << "12345678901.23" << 0;
+    QTest::newRow("numeric(18,4) 1234567890.1234")
+        << "cast(1234567890.1234 as numeric(18,4))" << 1234567890.1234 << "1234567890.1234" << 0;
+    QTest::newRow("numeric(18,4) -0.0001") << "cast(-0.0001 as numeric(18,4))" << -0.0001 << "-0.0001" << 0;
+    QTest::newRow("numeric(9,0) 42") << "cast(42 as numeric(9,0))" << 42.0 << "42" << 42;
+}
+
+void tst_FbLayer::numericReadsAsTheNearestDouble()
+{
+    QFETCH(QString, value);
+    QFETCH(double, number);
+    QFETCH(QString, text);
+    QFETCH(qint32, integer);
+
+    FbStatement read(*m_connection, QStringLiteral("select %1 as V from rdb$database").arg(value));
+    auto rows = read.open();
+    QVERIFY(rows->next());
+    // Exactly, not within QCOMPARE's tolerance for doubles.
+    QCOMPARE(QString::number(rows->number(u"V"), 'g', 17), QString::number(number, 'g', 17));
+    QCOMPARE(rows->text(u"V"), text);
+    if (qAbs(number) < 1e9)
+        QCOMPARE(rows->integer(u"V"), integer);
+}
+
+void tst_FbLayer::failedCommitAtCloseEndsTheTransaction()
+{
+    // The transactions this connection has open, the one counting included.
+    auto openTransactions = [this] {
+        FbStatement count(*m_connection, QStringLiteral("select count(*) as N from MON$TRANSACTIONS "
+                                                        "where MON$ATTACHMENT_ID = current_connection"));
+        auto rows = count.open();
+        return rows->next() ? rows->integer(u"N") : -1;
+    };
+    QCOMPARE(openTransactions(), 1);
+
+    FbStatement read(*m_connection, QStringLiteral("select rdb$set_context('USER_TRANSACTION', 'FALHA_COMMIT', '1') "
+                                                   "as X from rdb$database"));
+    auto rows = read.open();
+    QVERIFY(rows->next());
+    try {
+        rows->close();
+        QFAIL("the commit did not fail");
+    } catch (const FbError &error) {
+        QVERIFY2(error.message().contains(QStringLiteral("commit recusado")), qPrintable(error.message()));
+        QCOMPARE(error.statement(), read.sql());
+    }
+    QCOMPARE(openTransactions(), 1);
+    rows.reset(); // a second close, from the destructor, has nothing left to do
+
+    // The same through the destructor alone.
+    {
+        auto again = read.open();
+        QVERIFY(again->next());
+    }
+    QCOMPARE(openTransactions(), 1);
+}
+
+void tst_FbLayer::otherCharacterSetIsRefused_data()
+{
+    QTest::addColumn<QString>("characterSet");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("UTF8") << "UTF8" << true;
+    QTest::newRow("utf8") << "utf8" << true;
+    QTest::newRow("empty: UTF8") << "" << true;
+    QTest::newRow("WIN1252") << "WIN1252" << false;
+    QTest::newRow("ISO8859_1") << "ISO8859_1" << false;
+    QTest::newRow("NONE") << "NONE" << false;
+}
+
+void tst_FbLayer::otherCharacterSetIsRefused()
+{
+    QFETCH(QString, characterSet);
+    QFETCH(bool, accepted);
+
+    ConnectionSettings settings = m_db->settings();
+    settings.characterSet = characterSet;
+    if (!accepted) {
+        try {
+            FbConnection refused(settings);
+            QFAIL("another character set was accepted");
+        } catch (const FbError &error) {
+            QCOMPARE(error.message(), QStringLiteral("O conjunto de caracteres da conexão \"%1\" não é suportado: use "
+                                                     "CharacterSet=UTF8.")
+                                          .arg(characterSet));
+        }
+        return;
+    }
+    // Embedded, a second attachment in this process is fine.
+    FbConnection connection(settings);
+    FbStatement read(connection, QStringLiteral("select cast(:T as varchar(10)) as T from rdb$database"));
+    read.bindText(u"T", QStringLiteral("AÇÃO"));
+    auto rows = read.open();
+    QVERIFY(rows->next());
+    QCOMPARE(rows->text(u"T"), QStringLiteral("AÇÃO"));
+}
+
+namespace {
+
+// In a process of its own (the test's own signal handlers would end this
+// one): attaches, lets SIGTERM and SIGINT come and still reads. Answers 0
+// when the connection outlived both.
+int outliveSignals()
+{
+    try {
+        FbConnection connection(ConnectionSettings::load());
+        for (int signalNumber : {SIGTERM, SIGINT}) {
+            QThread::msleep(300); // the library's signal thread settles
+            ::kill(::getpid(), signalNumber);
+            QThread::msleep(1000); // it shuts down from that thread
+            FbStatement read(connection, QStringLiteral("select count(*) as N from ASSOCIACAO"));
+            auto rows = read.open();
+            if (!rows->next() || rows->integer(u"N") == 0)
+                return 2;
+        }
+        return 0;
+    } catch (const FbError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        return 1;
+    }
+}
+
+} // namespace
+
+void tst_FbLayer::connectionOutlivesTerminationSignals()
+{
+    // The client library catches both signals once attached; left to itself
+    // it shuts every connection of the process and the program goes on with
+    // every statement failing. The program ends itself on these signals
+    // instead, so the connections must stay usable until it detaches.
+    m_connection.reset(); // embedded, one process holds the file at a time
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ULMORA_CONNECTION_DEFS"), m_db->writeDefinitions());
+    environment.insert(QStringLiteral("TST_FBLAYER_SIGNALS"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    m_connection = std::make_unique<FbConnection>(m_db->settings());
+}
+
 void tst_FbLayer::insertAssociation(qint32 key)
 {
     FbStatement insert(*m_connection,
@@ -346,5 +582,13 @@ void tst_FbLayer::readsInsideTheGuardSeeItsWrites()
     QCOMPARE(seenElsewhere({141}), 0);
 }
 
-QTEST_GUILESS_MAIN(tst_FbLayer)
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("TST_FBLAYER_SIGNALS"))
+        return outliveSignals();
+    tst_FbLayer test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_fblayer.moc"

@@ -42,6 +42,7 @@ private slots:
     void pesqParceiroFillsRows();
 
     void failingStatementGivesMessageAndEmptyHolder(); // last: it replaces the module
+    void failingFetchGivesMessageAndEmptyHolder();
 
 private:
     std::unique_ptr<DataModules> m_modules;
@@ -495,6 +496,37 @@ alter table PARCEIRO drop PAR_A_BRR;
         QVERIFY2(message.text.contains(u"Column unknown"_s), qPrintable(message.text));
         QVERIFY2(message.text.contains(columns.at(i)), qPrintable(message.text));
     }
+    DM = nullptr;
+}
+
+void tst_Searches::failingFetchGivesMessageAndEmptyHolder()
+{
+    // The statement opens, and a row fails as it is fetched: its state is
+    // computed by a division by zero for one city.
+    m_modules.reset();
+    TestDatabase broken;
+    QVERIFY2(broken.isValid(), qPrintable(broken.error()));
+    QVERIFY2(broken.run(uR"(
+insert into CIDADE values ('3550308', 'SÃO PAULO', 'SP');
+insert into CIDADE values ('3526902', 'LIMEIRA', 'SP');
+alter table CIDADE drop CID_A_UF;
+alter table CIDADE add CID_A_UF computed by
+    (iif(CID_A_COD = '3526902', cast(1 / (char_length(CID_A_COD) - 7) as char(2)), 'SP'));
+)"_s),
+             qPrintable(broken.error()));
+    TDM dm(broken.settings());
+    DM = &dm;
+
+    MessageRecorder messages;
+    QCOMPARE(DM->PesqCidade(tpIbge, u"3550308"_s)->lista().count(), 1);
+    QVERIFY(messages.messages.isEmpty());
+    QVERIFY(DM->PesqCidade(tpIbge, u"3526902"_s)->lista().isEmpty());
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages.at(0).kind, Feedback::Kind::Error);
+    QVERIFY2(messages.messages.at(0).text.startsWith(u"PesqCidade: "_s), qPrintable(messages.messages.at(0).text));
+    QVERIFY2(messages.messages.at(0).text.contains(u"divide by zero"_s), qPrintable(messages.messages.at(0).text));
+    // The module goes on: the statement and the connection still work.
+    QCOMPARE(DM->PesqCidade(tpIbge, u"3550308"_s)->lista().count(), 1);
     DM = nullptr;
 }
 

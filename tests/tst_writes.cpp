@@ -51,6 +51,7 @@ private slots:
     void memberColumnsTakeThePropertiesUnchanged();
     void memberKeyIsItsOwnWhenOthersInsert();
     void memberKeyIsItsOwnWhenAnotherClientInsertsDuringTheWrite();
+    void memberWriteErrorIsReported_data();
     void memberWriteErrorIsReported();
 
     void contactsAreDeletedUpdatedAndInsertedInListOrder();
@@ -280,18 +281,38 @@ void tst_Writes::memberKeyIsItsOwnWhenAnotherClientInsertsDuringTheWrite()
     QCOMPARE(stored->text(u"ACD_A_NOM"), u"CONCORRIDO"_s);
 }
 
+void tst_Writes::memberWriteErrorIsReported_data()
+{
+    QTest::addColumn<QString>("cnpj");
+    QTest::addColumn<QString>("logradouro");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("document longer than its column") // 15 characters in VARCHAR(14)
+        << u"123456789012345"_s << u"RUA"_s << u"string right truncation"_s;
+    // Its length would travel as 0 in its 16 bits: the row was stored with
+    // an empty street and the write reported success.
+    QTest::newRow("text beyond what a parameter carries")
+        << u"12345678909"_s << QString(65536, u'R')
+        << u"IUAssociado: Texto longo demais em ACD_A_LGR: 65536 bytes, o máximo é 32765 bytes."_s;
+}
+
 void tst_Writes::memberWriteErrorIsReported()
 {
+    QFETCH(QString, cnpj);
+    QFETCH(QString, logradouro);
+    QFETCH(QString, message);
+
     MessageRecorder messages;
-    const auto mOwned = member(u"123456789012345"_s, u"DOCUMENTO LONGO"_s); // 15 characters in VARCHAR(14)
+    const auto mOwned = member(cnpj, u"DOCUMENTO LONGO"_s);
     TAssociado &m = *mOwned;
+    m.setLogradouro(logradouro);
     QVERIFY(!DM->IUAssociado(m));
     QCOMPARE(m.id(), 0);
     QCOMPARE(count(u"ASSOCIADO where ACD_A_NOM = 'DOCUMENTO LONGO'"_s), 0);
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages.at(0).kind, Feedback::Kind::Error);
     QVERIFY2(messages.messages.at(0).text.startsWith(u"IUAssociado: "_s), qPrintable(messages.texts().join(u'|')));
-    QVERIFY2(messages.messages.at(0).text.contains(u"truncation"_s), qPrintable(messages.texts().join(u'|')));
+    QVERIFY2(messages.messages.at(0).text.contains(message), qPrintable(messages.texts().join(u'|').left(300)));
 }
 
 // ---------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "LanguageControl.h"
+#include "QuitOnSignal.h"
 #include "Session.h"
 #include "WidgetFeedback.h"
 #include "WindowConventions.h"
@@ -36,6 +37,8 @@ int ProgramStart::run(const Program &program)
     // included, carries the logo as its icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));
     WidgetFeedback feedback;
+    // Before the data module: see QuitOnSignal.
+    QuitOnSignal quitOnSignal;
     GlobalsReset reset;
 
     std::unique_ptr<TDM> dm;
@@ -56,10 +59,11 @@ int ProgramStart::run(const Program &program)
     }
     DMds = dmds.get();
 
-    if (!program.gate())
+    if (quitOnSignal.requested() || !program.gate() || quitOnSignal.requested())
         return 0;
 
     const std::unique_ptr<QWidget> mainWindow = program.mainWindow();
     mainWindow->show();
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    return quitOnSignal.requested() ? 0 : status;
 }

@@ -17,7 +17,8 @@ class QWidget;
 //
 // A data module that can't be built (connection definition missing, database
 // unreachable) is reported and run() answers 1 without the gate. A gate that
-// answers false ends the run with 0 and no main window. However the run ends,
+// answers false ends the run with 0 and no main window. SIGTERM or SIGINT
+// ends the run with 0 wherever it is (QuitOnSignal). However the run ends,
 // DM, DMds and UsuarioLogado are as at process start afterwards. Needs an
 // Application (the catch point) to exist.
 class ProgramStart
