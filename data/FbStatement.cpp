@@ -329,44 +329,26 @@ void FbStatement::buildInput()
     }
 }
 
-namespace {
-
-// Starts a transaction. A connection found lost here is attached again once:
-// nothing of the statement has run yet, so it cannot run twice. Errors after
-// this point (the connection lost while the statement runs or commits) are
-// only reported, since the statement may already have taken effect. A
-// connection left without attachment by a failed attempt (the server was
-// away) attaches again here too.
-ITransaction *startTransaction(FbConnection &connection)
-{
-    fb::Status status;
-    if (connection.isAttached()) {
-        try {
-            return connection.attachment()->startTransaction(&status, 0, nullptr);
-        } catch (const FbException &e) {
-            if (!fb::toError(e.getStatus()).isConnectionLost())
-                throw;
-        }
-    }
-    connection.reconnect();
-    return connection.attachment()->startTransaction(&status, 0, nullptr);
-}
-
-} // namespace
-
 void FbStatement::execute()
 {
+    // Inside a guard's transaction the statement neither commits nor rolls
+    // back: the guard does, for all of its statements.
+    ITransaction *const shared = m_connection.openTransaction();
     ITransaction *transaction = nullptr;
     try {
         fb::Status status;
-        transaction = startTransaction(m_connection);
-        prepare(transaction);
+        ITransaction *running = shared;
+        if (!running)
+            running = transaction = m_connection.startTransaction();
+        prepare(running);
         buildInput();
-        m_statement->execute(&status, transaction, m_inputMetadata,
+        m_statement->execute(&status, running, m_inputMetadata,
                              m_inputBuffer.isEmpty() ? nullptr : m_inputBuffer.data(), m_output.metadata(),
                              m_output.buffer());
-        transaction->commit(&status);
-        transaction = nullptr;
+        if (transaction) {
+            transaction->commit(&status);
+            transaction = nullptr;
+        }
     } catch (const FbException &e) {
         const FbError error = fb::toError(e.getStatus());
         rollbackQuietly(transaction);
@@ -379,14 +361,19 @@ void FbStatement::execute()
 
 std::unique_ptr<FbResultSet> FbStatement::open()
 {
+    // Inside a guard's transaction the rows are read in it, and closing them
+    // leaves it to the guard.
+    ITransaction *const shared = m_connection.openTransaction();
     ITransaction *transaction = nullptr;
     try {
         fb::Status status;
-        transaction = startTransaction(m_connection);
-        prepare(transaction);
+        ITransaction *running = shared;
+        if (!running)
+            running = transaction = m_connection.startTransaction();
+        prepare(running);
         buildInput();
         IResultSet *cursor
-            = m_statement->openCursor(&status, transaction, m_inputMetadata,
+            = m_statement->openCursor(&status, running, m_inputMetadata,
                                       m_inputBuffer.isEmpty() ? nullptr : m_inputBuffer.data(), m_output.metadata(), 0);
         std::unique_ptr<FbResultSet> rows(new FbResultSet(*this, transaction, cursor));
         rows->reset(m_output.metadata());
