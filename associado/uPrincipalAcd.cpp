@@ -4,12 +4,18 @@
 
 #include "MessageDialog.h"
 #include "Session.h"
+#include "StandardTexts.h"
 #include "WorkArea.h"
 #include "uCadParceiro.h"
+#include "uConsNegativa.h"
+#include "uNegativacoes.h"
+#include "uNegativar.h"
 
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QShowEvent>
+#include <QToolButton>
 
 TfrmPrincipalAcd::TfrmPrincipalAcd(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmPrincipalAcd>())
 {
@@ -32,9 +38,9 @@ TfrmPrincipalAcd::TfrmPrincipalAcd(QWidget *parent) : QMainWindow(parent), ui(st
 
     m_workArea = WorkArea::install(ui->mdiArea);
     HabilitaPacotes();
+    MontaMenuNegativacao();
 
     connect(ui->actParceiro, &QAction::triggered, this, &TfrmPrincipalAcd::actParceiroExecute);
-    connect(ui->actNegativacao, &QAction::triggered, this, &TfrmPrincipalAcd::actPacoteExecute);
     connect(ui->actFinanceiro, &QAction::triggered, this, &TfrmPrincipalAcd::actPacoteExecute);
     connect(ui->actSair, &QAction::triggered, this, &TfrmPrincipalAcd::actSairExecute);
 
@@ -51,6 +57,21 @@ QAction *TfrmPrincipalAcd::actParceiro() const
 QAction *TfrmPrincipalAcd::actNegativacao() const
 {
     return ui->actNegativacao;
+}
+
+QAction *TfrmPrincipalAcd::actNegativar() const
+{
+    return ui->actNegativar;
+}
+
+QAction *TfrmPrincipalAcd::actMinhasNegativacoes() const
+{
+    return ui->actMinhasNegativacoes;
+}
+
+QAction *TfrmPrincipalAcd::actConsNegativado() const
+{
+    return ui->actConsNegativado;
 }
 
 QAction *TfrmPrincipalAcd::actFinanceiro() const
@@ -75,7 +96,7 @@ QString TfrmPrincipalAcd::panelText(int panel) const
 
 QString TfrmPrincipalAcd::pacoteNaoContratado(const QString &pacote)
 {
-    return QStringLiteral("Pacote %1 não contratado. Fale com a sua associação.").arg(pacote);
+    return StandardTexts::pacoteNaoContratado(pacote);
 }
 
 void TfrmPrincipalAcd::HabilitaPacotes()
@@ -122,6 +143,45 @@ void TfrmPrincipalAcd::actPacoteExecute()
 {
     // The package's windows are not part of this version yet.
     MessageDialog::information(QStringLiteral("Disponível em uma próxima versão."));
+}
+
+void TfrmPrincipalAcd::MontaMenuNegativacao()
+{
+    // "Negativação" opens its menu, from the menu bar as from the toolbar;
+    // without the package the menu is out of reach and so are its items.
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuNegativacao"));
+    for (QAction *item : {ui->actNegativar, ui->actMinhasNegativacoes, ui->actConsNegativado}) {
+        menu->addAction(item);
+        item->setEnabled(ui->actNegativacao->isEnabled());
+    }
+    ui->actNegativacao->setMenu(menu);
+    if (auto *button = qobject_cast<QToolButton *>(ui->acttb1->widgetForAction(ui->actNegativacao)))
+        button->setPopupMode(QToolButton::InstantPopup);
+    connect(ui->actNegativar, &QAction::triggered, this, &TfrmPrincipalAcd::actNegativarExecute);
+    connect(ui->actMinhasNegativacoes, &QAction::triggered, this, &TfrmPrincipalAcd::actMinhasNegativacoesExecute);
+    connect(ui->actConsNegativado, &QAction::triggered, this, &TfrmPrincipalAcd::actConsNegativadoExecute);
+}
+
+void TfrmPrincipalAcd::actNegativarExecute()
+{
+    TfrmNegativar::NegativarParceiro(this);
+}
+
+void TfrmPrincipalAcd::actMinhasNegativacoesExecute()
+{
+    if (auto *janela = TfrmNegativacoes::cria()) {
+        m_workArea->openChild(janela, ui->actMinhasNegativacoes);
+        ui->actMinhasNegativacoes->setEnabled(false);
+    }
+}
+
+void TfrmPrincipalAcd::actConsNegativadoExecute()
+{
+    if (auto *janela = TfrmConsNegativa::cria()) {
+        m_workArea->openChild(janela, ui->actConsNegativado);
+        ui->actConsNegativado->setEnabled(false);
+    }
 }
 
 void TfrmPrincipalAcd::actSairExecute()

@@ -31,6 +31,10 @@ public:
 
     QAction *actParceiro() const;
     QAction *actNegativacao() const;
+    // The items of the "Negativação" menu.
+    QAction *actNegativar() const;
+    QAction *actMinhasNegativacoes() const;
+    QAction *actConsNegativado() const;
     QAction *actFinanceiro() const;
     QAction *actSair() const;
     QMdiArea *mdiArea() const;
@@ -39,6 +43,9 @@ public:
 
     void actParceiroExecute();
     void actPacoteExecute();
+    void actNegativarExecute();
+    void actMinhasNegativacoesExecute();
+    void actConsNegativadoExecute();
     void actSairExecute();
 
     // What a disabled package item says.
@@ -50,6 +57,7 @@ protected:
 private:
     void FormShow();
     void HabilitaPacotes();
+    void MontaMenuNegativacao();
 
     std::unique_ptr<Ui::frmPrincipalAcd> ui;
     QLabel *m_panels[3] = {nullptr, nullptr, nullptr};

@@ -1,6 +1,7 @@
 #include "FbConnection.h"
 
 #include "FbApi.h"
+#include "FbTransaction.h"
 
 #include <ibase.h>
 
@@ -80,6 +81,16 @@ void FbConnection::detach()
     m_attachment = nullptr;
 }
 
+void FbConnection::reconnect()
+{
+    detach();
+    attach();
+}
+
+// Errors after this point (the connection lost while a statement runs or
+// commits) are only reported, since the statement may already have taken
+// effect. A connection left without attachment by a failed attempt (the
+// server was away) attaches again here too.
 ITransaction *FbConnection::startTransaction()
 {
     fb::Status status;
@@ -96,8 +107,7 @@ ITransaction *FbConnection::startTransaction()
     return m_attachment->startTransaction(&status, unsigned(m_tpb.size()), tpb);
 }
 
-void FbConnection::reconnect()
+ITransaction *FbConnection::openTransaction() const
 {
-    detach();
-    attach();
+    return m_guard ? m_guard->handle() : nullptr;
 }

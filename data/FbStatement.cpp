@@ -2,6 +2,7 @@
 
 #include "FbApi.h"
 #include "FbConnection.h"
+#include "FbTransaction.h"
 #include "FbTypes.h"
 
 #include <cstring>
@@ -66,18 +67,6 @@ QString toPositional(const QString &sql, QStringList &names)
         }
     }
     return out;
-}
-
-void rollbackQuietly(ITransaction *transaction)
-{
-    if (!transaction)
-        return;
-    fb::Status status;
-    try {
-        transaction->rollback(&status);
-    } catch (const FbException &) {
-        transaction->release();
-    }
 }
 
 } // namespace
@@ -329,67 +318,58 @@ void FbStatement::buildInput()
     }
 }
 
+std::unique_ptr<FbTransaction> FbStatement::transactionOfItsOwn()
+{
+    if (m_connection.openTransaction())
+        return nullptr;
+    return std::unique_ptr<FbTransaction>(new FbTransaction(m_connection, FbTransaction::Own::Statement));
+}
+
+// Inside a guard the statement runs in the guard's transaction and leaves
+// it open; otherwise in its own, rolled back with the scope when it fails.
 void FbStatement::execute()
 {
-    // Inside a guard's transaction the statement neither commits nor rolls
-    // back: the guard does, for all of its statements.
-    ITransaction *const shared = m_connection.openTransaction();
-    ITransaction *transaction = nullptr;
     try {
         fb::Status status;
-        ITransaction *running = shared;
-        if (!running)
-            running = transaction = m_connection.startTransaction();
-        prepare(running);
+        const std::unique_ptr<FbTransaction> own = transactionOfItsOwn();
+        ITransaction *transaction = own ? own->handle() : m_connection.openTransaction();
+        prepare(transaction);
         buildInput();
-        m_statement->execute(&status, running, m_inputMetadata,
+        m_statement->execute(&status, transaction, m_inputMetadata,
                              m_inputBuffer.isEmpty() ? nullptr : m_inputBuffer.data(), m_output.metadata(),
                              m_output.buffer());
-        if (transaction) {
-            transaction->commit(&status);
-            transaction = nullptr;
-        }
+        if (own)
+            own->commit();
     } catch (const FbException &e) {
-        const FbError error = fb::toError(e.getStatus());
-        rollbackQuietly(transaction);
-        fail(error);
+        fail(fb::toError(e.getStatus()));
     } catch (const FbError &error) {
-        rollbackQuietly(transaction);
         fail(error);
     }
 }
 
 std::unique_ptr<FbResultSet> FbStatement::open()
 {
-    // Inside a guard's transaction the rows are read in it, and closing them
-    // leaves it to the guard.
-    ITransaction *const shared = m_connection.openTransaction();
-    ITransaction *transaction = nullptr;
     try {
         fb::Status status;
-        ITransaction *running = shared;
-        if (!running)
-            running = transaction = m_connection.startTransaction();
-        prepare(running);
+        std::unique_ptr<FbTransaction> own = transactionOfItsOwn();
+        ITransaction *transaction = own ? own->handle() : m_connection.openTransaction();
+        prepare(transaction);
         buildInput();
         IResultSet *cursor
-            = m_statement->openCursor(&status, running, m_inputMetadata,
+            = m_statement->openCursor(&status, transaction, m_inputMetadata,
                                       m_inputBuffer.isEmpty() ? nullptr : m_inputBuffer.data(), m_output.metadata(), 0);
-        std::unique_ptr<FbResultSet> rows(new FbResultSet(*this, transaction, cursor));
+        std::unique_ptr<FbResultSet> rows(new FbResultSet(*this, std::move(own), cursor));
         rows->reset(m_output.metadata());
         return rows;
     } catch (const FbException &e) {
-        const FbError error = fb::toError(e.getStatus());
-        rollbackQuietly(transaction);
-        fail(error);
+        fail(fb::toError(e.getStatus()));
     } catch (const FbError &error) {
-        rollbackQuietly(transaction);
         fail(error);
     }
 }
 
-FbResultSet::FbResultSet(FbStatement &statement, ITransaction *transaction, IResultSet *cursor)
-    : m_statement(statement), m_transaction(transaction), m_cursor(cursor)
+FbResultSet::FbResultSet(FbStatement &statement, std::unique_ptr<FbTransaction> transaction, IResultSet *cursor)
+    : m_statement(statement), m_transaction(std::move(transaction)), m_cursor(cursor)
 {
 }
 
@@ -414,24 +394,23 @@ bool FbResultSet::next()
     }
 }
 
+// Its own transaction ends here (a guard's stays open): committed, or rolled
+// back when the cursor does not close.
 void FbResultSet::close()
 {
-    fb::Status status;
-    try {
-        if (m_cursor) {
-            IResultSet *cursor = m_cursor;
-            m_cursor = nullptr;
+    if (m_cursor) {
+        IResultSet *cursor = m_cursor;
+        m_cursor = nullptr;
+        try {
+            fb::Status status;
             cursor->close(&status);
+        } catch (const FbException &e) {
+            m_transaction.reset();
+            throw fb::toError(e.getStatus());
         }
-        if (m_transaction) {
-            ITransaction *transaction = m_transaction;
-            m_transaction = nullptr;
-            transaction->commit(&status);
-        }
-    } catch (const FbException &e) {
-        const FbError error = fb::toError(e.getStatus());
-        rollbackQuietly(m_transaction);
-        m_transaction = nullptr;
-        throw error;
+    }
+    if (m_transaction) {
+        const std::unique_ptr<FbTransaction> transaction = std::move(m_transaction);
+        transaction->commit();
     }
 }

@@ -20,12 +20,15 @@ class IResultSet;
 
 class FbConnection;
 class FbResultSet;
+class FbTransaction;
 
 // One SQL statement with named parameters (:NAME, matched without regard to
 // case, also when used more than once). Values are bound with their own type
-// and a real NULL even where the column is NOT NULL. Every execution runs in
-// its own transaction, committed when it succeeds; a result set keeps its
-// transaction until it is closed.
+// and a real NULL even where the column is NOT NULL. While a transaction
+// guard is open on the connection (FbTransaction), executions and result sets
+// run in its transaction and commit nothing. Otherwise every execution runs
+// in its own transaction, committed when it succeeds, and a result set keeps
+// its own transaction until it is closed.
 class FbStatement
 {
 public:
@@ -75,6 +78,8 @@ private:
     Value &slot(QStringView name);
     void prepare(Firebird::ITransaction *transaction);
     void buildInput();
+    // Null when a guard is open: the statement then runs in its transaction.
+    std::unique_ptr<FbTransaction> transactionOfItsOwn();
     [[noreturn]] void fail(const FbError &error) const;
 
     FbConnection &m_connection;
@@ -91,7 +96,8 @@ private:
 };
 
 // The open rows of a select. Moving with next() reads the following row
-// into the data set; close() (or destruction) ends the transaction.
+// into the data set; close() (or destruction) ends its own transaction, if
+// it has one (outside a guard).
 class FbResultSet : public FbRow
 {
 public:
@@ -103,9 +109,9 @@ public:
 
 private:
     friend class FbStatement;
-    FbResultSet(FbStatement &statement, Firebird::ITransaction *transaction, Firebird::IResultSet *cursor);
+    FbResultSet(FbStatement &statement, std::unique_ptr<FbTransaction> transaction, Firebird::IResultSet *cursor);
 
     FbStatement &m_statement;
-    Firebird::ITransaction *m_transaction = nullptr;
+    std::unique_ptr<FbTransaction> m_transaction;
     Firebird::IResultSet *m_cursor = nullptr;
 };

@@ -42,3 +42,17 @@ QString writeRefusalText(WriteRefusal refusal)
     }
     return QString();
 }
+
+namespace {
+thread_local WriteRefusal last = WriteRefusal::None;
+}
+
+void noteWriteRefusal(WriteRefusal refusal)
+{
+    last = refusal;
+}
+
+WriteRefusal lastWriteRefusal()
+{
+    return last;
+}

@@ -27,3 +27,10 @@ WriteRefusal writeRefusalOf(const FbError &error);
 
 // What the user reads for it (empty for None).
 QString writeRefusalText(WriteRefusal refusal);
+
+// The refusal the last operation of the data-access module met on this
+// thread (None after one that succeeded or failed for another reason): the
+// operations note it, TDM::lastRefusal() reads it. One per thread, since
+// each seat's module runs on one thread.
+void noteWriteRefusal(WriteRefusal refusal);
+WriteRefusal lastWriteRefusal();

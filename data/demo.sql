@@ -36,6 +36,14 @@ values (null, '11444777000161', 'ISENTO', 'ASSOCIAÇÃO EMPRESARIAL DO VALE',
     'RUA DAS FLORES', '230', '', 'JARDIM AMÉRICA', '13480000', '3526902',
     'vale@aevale.org.br', 'N');
 
+/* A second active association, whose members consult the same shared
+   negative list */
+insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_IE, ASS_A_NOM, ASS_A_LGR,
+    ASS_A_NUM, ASS_A_CPL, ASS_A_BRR, ASS_A_CEP, CID_A_COD, ASS_A_MAIL, ASS_A_ABL)
+values (null, '11333555000171', '535012345110', 'ASSOCIAÇÃO COMERCIAL DE PIRACICABA',
+    'RUA GOVERNADOR PEDRO DE TOLEDO', '1020', '', 'CENTRO', '13400060', '3538709',
+    'contato@acpiracicaba.org.br', 'S');
+
 insert into ASSOCIACAO_CONTATO (ASC_I_COD, ASC_A_CON, ASC_A_DDD, ASC_A_FON, ASS_I_COD)
 select null, 'SECRETARIA', '19', '34551200', ASS_I_COD
   from ASSOCIACAO where ASS_A_CNPJ = '11222333000181';
@@ -47,6 +55,10 @@ select null, 'RECEPÇÃO', '19', '34417700', ASS_I_COD
   from ASSOCIACAO where ASS_A_CNPJ = '11444777000161';
 
 /* Association users (the login upper-cases what is typed) */
+
+insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST)
+select null, 'ADMINISTRADOR DE PIRACICABA', 'ADMIN', 'ADMIN', 'S', ASS_I_COD, 'S'
+  from ASSOCIACAO where ASS_A_CNPJ = '11333555000171';
 
 insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ASS_I_COD, USU_A_MST)
 select null, 'ADMINISTRADOR', 'ADMIN', 'ADMIN', 'S', ASS_I_COD, 'S'
@@ -125,6 +137,15 @@ select null, '61345089000112', '110556677118', 'OFICINA MECÂNICA IRMÃOS ROCHA 
   from ASSOCIACAO a join ASSOCIACAO_USUARIO u on u.ASS_I_COD = a.ASS_I_COD and u.USU_A_USU = 'ADMIN'
  where a.ASS_A_CNPJ = '11222333000181';
 
+/* A member of the second active association, with the package Negativação */
+insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR,
+    ACD_A_NUM, ACD_A_CPL, ACD_A_BRR, ACD_A_CEP, CID_A_COD, ACD_A_MAIL, ASS_I_COD,
+    ACD_A_ABL, ACD_A_PCT1, ACD_A_PCT2, ACD_D_CAD, USU_I_COD)
+select null, '38721456000113', '535778899114', 'EMPÓRIO PIRACICABANO LTDA', 'RUA DO ROSÁRIO',
+    '840', '', 'CENTRO', '13400180', '3538709', 'compras@emporiopiracicabano.com.br', a.ASS_I_COD,
+    'S', 'N', 'S', current_timestamp, u.USU_I_COD
+  from ASSOCIACAO a join ASSOCIACAO_USUARIO u on u.ASS_I_COD = a.ASS_I_COD and u.USU_A_USU = 'ADMIN'
+ where a.ASS_A_CNPJ = '11333555000171';
 /* Member contacts */
 
 insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD)
@@ -156,11 +177,14 @@ select null, 'PAULO FERREIRA', 'FERRAGENS', '27365', 'S', ACD_I_COD, 'S' from AS
 insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ACD_I_COD, USU_A_MST)
 select null, 'ANTÔNIO ROCHA', 'OFICINA', '61345', 'S', ACD_I_COD, 'S' from ASSOCIADO where ACD_A_CNPJ = '61345089000112';
 
+insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, ACD_I_COD, USU_A_MST)
+select null, 'LUCIANA TORRES', 'EMPORIO', '38721', 'S', ACD_I_COD, 'S' from ASSOCIADO where ACD_A_CNPJ = '38721456000113';
 /* Members who have logged in to their own program once already and chose a
    password of their own */
 update ASSOCIADO_USUARIO set USU_A_SEN = 'MERCADO1' where USU_A_USU = 'MERCADO';
 update ASSOCIADO_USUARIO set USU_A_SEN = 'JOSE2026' where USU_A_USU = 'JOSE';
 update ASSOCIADO_USUARIO set USU_A_SEN = 'OFICINA1' where USU_A_USU = 'OFICINA';
+update ASSOCIADO_USUARIO set USU_A_SEN = 'EMPORIO1' where USU_A_USU = 'EMPORIO';
 
 /* Partners of the members, written by the member's login user, with their
    contacts. BRASIL PEÇAS is a supplier of two members; one partner of the
@@ -247,6 +271,23 @@ select null, 'F', 'J', '41092735000170', '110667788115', 'AUTO PEÇAS OESTE PAUL
     'AVENIDA MONTE CASTELO', '2100', '', 'JARDIM SÃO FRANCISCO', '13456100', '3545803',
     'vendas@autopecasoeste.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
   from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '61345089000112';
+
+/* The emporium in the other association sells to one of the market's
+   customers too */
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'C', 'F', '12398745619', '123456789', 'ANTONIO CARLOS MENDES',
+    'RUA DO ROSÁRIO', '340', '', 'CENTRO', '13400180', '3538709',
+    'antonio.mendes@email.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '38721456000113';
+insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, PAR_A_LGR,
+    PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, ACD_I_COD,
+    PAR_D_CAD, USU_I_COD)
+select null, 'F', 'J', '33652147000115', '110778899113', 'DISTRIBUIDORA CAMPINEIRA DE ALIMENTOS LTDA',
+    'RODOVIA ANHANGUERA', 'KM 98', 'GALPÃO 3', 'JARDIM SANTA LÚCIA', '13065000', '3509502',
+    'vendas@campineira.com.br', 'N', 'S', a.ACD_I_COD, current_date, u.USU_I_COD
+  from ASSOCIADO a join ASSOCIADO_USUARIO u on u.ACD_I_COD = a.ACD_I_COD where a.ACD_A_CNPJ = '38721456000113';
 
 /* Partner contacts */
 

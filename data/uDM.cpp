@@ -9,7 +9,7 @@
 #include "TListaUsuarios.h"
 #include "TUsuarios.h"
 #include "Trim.h"
-#include "uDMReport.h"
+#include "uDMFrames.h"
 
 TDM *DM = nullptr;
 
@@ -94,13 +94,6 @@ void TDM::createRegistryStatements()
     FDdvs = statement();
 }
 
-// Every contact read from the database starts unmarked: the contact queries
-// carry a calculated "excluir" column that is always false.
-static void addDeletionMark(FbResultSet &rows, const QString &name)
-{
-    rows.addCalculatedBoolean(name, false);
-}
-
 bool TDM::LeAssociacao(const QString &sCNPJ)
 {
     // No stored CNPJ is longer than the column's 14 characters; a longer
@@ -108,26 +101,26 @@ bool TDM::LeAssociacao(const QString &sCNPJ)
     const QString cnpj = Trim(sCNPJ);
     if (cnpj.size() > 14)
         return false;
-    WaitCursor wait;
-    FDPesAssociacao->bindText(u"sCNPJ", cnpj);
-    auto row = FDPesAssociacao->open();
-    if (!row->next())
-        return false;
-    FDPesAssFones->bindInteger(u"iAss", row->integer(u"ASS_I_COD"));
-    auto fones = FDPesAssFones->open();
-    AssociacaoAtual->LerDataset(*row);
-    AssociacaoAtual->fones().clear();
-    while (fones->next()) {
-        auto fone = std::make_unique<TFones>();
-        fone->LerAssDataset(*fones);
-        AssociacaoAtual->fones().append(std::move(fone));
-    }
-    return true;
+    return runWaiting([&] {
+        FDPesAssociacao->bindText(u"sCNPJ", cnpj);
+        auto row = FDPesAssociacao->open();
+        if (!row->next())
+            return false;
+        FDPesAssFones->bindInteger(u"iAss", row->integer(u"ASS_I_COD"));
+        auto fones = FDPesAssFones->open();
+        AssociacaoAtual->LerDataset(*row);
+        AssociacaoAtual->fones().clear();
+        while (fones->next()) {
+            auto fone = std::make_unique<TFones>();
+            fone->LerAssDataset(*fones);
+            AssociacaoAtual->fones().append(std::move(fone));
+        }
+        return true;
+    });
 }
 
 bool TDM::LeAssociadoCNPJ(const QString &sCNPJ)
 {
-    WaitCursor wait;
     FDPesAssociado->bindText(u"sCNPJ", Trim(sCNPJ));
     FDPesAssociado->bindNull(u"iACD");
     return readMember(*AssociadoAtual);
@@ -135,7 +128,6 @@ bool TDM::LeAssociadoCNPJ(const QString &sCNPJ)
 
 std::unique_ptr<TAssociado> TDM::LeAssociadoID(qint32 iACD)
 {
-    WaitCursor wait;
     auto result = std::make_unique<TAssociado>();
     FDPesAssociado->bindNull(u"sCNPJ");
     FDPesAssociado->bindInteger(u"iACD", iACD);
@@ -145,20 +137,7 @@ std::unique_ptr<TAssociado> TDM::LeAssociadoID(qint32 iACD)
 
 bool TDM::readMember(TAssociado &target)
 {
-    auto row = FDPesAssociado->open();
-    if (!row->next())
-        return false;
-    FDPesAcdFones->bindInteger(u"iACD", row->integer(u"ACD_I_COD"));
-    auto fones = FDPesAcdFones->open();
-    addDeletionMark(*fones, QStringLiteral("excluir"));
-    target.LerDataset(*row);
-    target.fones().clear();
-    while (fones->next()) {
-        auto fone = std::make_unique<TFones>();
-        fone->LerAcdDataset(*fones);
-        target.fones().append(std::move(fone));
-    }
-    return true;
+    return readWithContacts(*FDPesAssociado, *FDPesAcdFones, u"iACD", u"ACD_I_COD", target, &TFones::LerAcdDataset);
 }
 
 namespace {
@@ -166,16 +145,17 @@ namespace {
 template<typename Reader>
 std::unique_ptr<TListaUsuarios> readUsers(FbStatement &statement, QStringView parameter, qint32 key, Reader read)
 {
-    WaitCursor wait;
-    auto result = std::make_unique<TListaUsuarios>();
-    statement.bindInteger(parameter, key);
-    auto rows = statement.open();
-    while (rows->next()) {
-        auto user = std::make_unique<TUsuarios>();
-        read(*user, *rows);
-        result->Lista().append(std::move(user));
-    }
-    return result;
+    return runWaiting([&] {
+        auto result = std::make_unique<TListaUsuarios>();
+        statement.bindInteger(parameter, key);
+        auto rows = statement.open();
+        while (rows->next()) {
+            auto user = std::make_unique<TUsuarios>();
+            read(*user, *rows);
+            result->Lista().append(std::move(user));
+        }
+        return result;
+    });
 }
 
 } // namespace
@@ -199,16 +179,17 @@ std::unique_ptr<TUsuarios> TDM::LeUsuarioLogin(qint32 iASS, const QString &sUsua
     const qint32 senhaLength = qint32(sSenha.toUcs4().size());
     if (usuarioLength == 0 || senhaLength == 0 || usuarioLength > 30 || senhaLength > 100)
         return nullptr;
-    WaitCursor wait;
-    FDPesLoginUsu->bindInteger(u"iASS", iASS);
-    FDPesLoginUsu->bindText(u"sUsuario", sUsuario);
-    FDPesLoginUsu->bindInteger(u"iUsuario", usuarioLength);
-    FDPesLoginUsu->bindText(u"sSenha", sSenha);
-    FDPesLoginUsu->bindInteger(u"iSenha", senhaLength);
-    auto row = FDPesLoginUsu->open();
-    if (!row->next())
-        return nullptr;
-    auto user = std::make_unique<TUsuarios>();
-    user->LerAssDataset(*row);
-    return user;
+    return runWaiting([&]() -> std::unique_ptr<TUsuarios> {
+        FDPesLoginUsu->bindInteger(u"iASS", iASS);
+        FDPesLoginUsu->bindText(u"sUsuario", sUsuario);
+        FDPesLoginUsu->bindInteger(u"iUsuario", usuarioLength);
+        FDPesLoginUsu->bindText(u"sSenha", sSenha);
+        FDPesLoginUsu->bindInteger(u"iSenha", senhaLength);
+        auto row = FDPesLoginUsu->open();
+        if (!row->next())
+            return nullptr;
+        auto user = std::make_unique<TUsuarios>();
+        user->LerAssDataset(*row);
+        return user;
+    });
 }

@@ -36,7 +36,11 @@ class TListaDRE;
 // Readers (Le...) let database errors escape to the caller; every other
 // operation reports a failure itself, as an error message made of its prefix
 // and the database's text, and answers false or an empty list holder.
-// Whatever an operation returns belongs to the caller.
+// Whatever an operation returns belongs to the caller. Every operation is
+// written in one of the frames of uDMFrames.h. A flow that writes several
+// rows as one holds an FbTransaction on connection() around the operations:
+// inside it they commit nothing on their own, and nothing stays written
+// unless the flow commits.
 class TDM
 {
 public:
@@ -54,7 +58,7 @@ public:
     // by another seat, the document was registered meanwhile); None after a
     // write that succeeded or failed for any other reason. The window then
     // reads the row again.
-    WriteRefusal lastRefusal() const { return m_lastRefusal; }
+    WriteRefusal lastRefusal() const { return lastWriteRefusal(); }
 
     // Register readers.
     bool LeAssociacao(const QString &sCNPJ);
@@ -109,6 +113,14 @@ public:
     // the association iASS, never those of another association's members.
     static QString textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
                                      TTipoParceiro TipoParceiro, qint32 iACD, qint32 iASS, const QString &sTexto);
+    // The partners the negative-list consultation looks among, by name
+    // (tpNome) or by document (tpDocumento): every partner some member holds
+    // on the list, of any association, and every partner of the members of
+    // the member's own association. One row per document (the lowest key and
+    // name of the partners that carry it), by name; only key, document and
+    // name are filled.
+    std::unique_ptr<TListaParceiro> PesqConsNegativa(TTipoPesqParceiro TipoPesquisa, const QString &sTexto);
+    static QString textoPesqConsNegativa(TTipoPesqParceiro TipoPesquisa, qint32 iASS, const QString &sTexto);
 
     // Accounts, entries and result statements.
     std::unique_ptr<TListaContaGrupo> LeContaGrupo(qint32 iACD);
@@ -143,6 +155,10 @@ public:
     bool InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qint32 iACD);
     bool Positivar(qint32 iPNG, const QString &sMotivo);
     std::unique_ptr<TListaConsNegativa> ConsNegativado(qint32 iPAR);
+    // ConsNegativado over every partner whose document is exactly sDoc: the
+    // same customer is a partner of each member that sells to it, so the
+    // members of every association that hold it on the list, one row each.
+    std::unique_ptr<TListaConsNegativa> ConsNegativadoDoc(const QString &sDoc);
     // The text PesqNegativas opens.
     static QString textoPesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi, qint32 iACD);
 
@@ -162,15 +178,9 @@ private:
     // bound by the caller; false when it has none.
     bool readMember(TAssociado &target);
 
-    // Shows prefix + the database's message as an error and answers false
-    // when `body` raises a database error.
-    template<typename F>
-    bool reported(const QString &prefix, F &&body);
-
     std::unique_ptr<FbStatement> statement(const QString &sql = QString());
 
     std::unique_ptr<FbConnection> UlmoraConnection;
-    WriteRefusal m_lastRefusal = WriteRefusal::None;
 
     // Registry readers and writes.
     std::unique_ptr<FbStatement> FDPesAssociacao, FDPesAssFones;
@@ -180,7 +190,7 @@ private:
     std::unique_ptr<FbStatement> FDPesLoginAcd;
 
     // Searches (text built at run time).
-    std::unique_ptr<FbStatement> FDPesqAssociado, FDPesqCidade, FDPesqParceiro;
+    std::unique_ptr<FbStatement> FDPesqAssociado, FDPesqCidade, FDPesqParceiro, FDPesqConsNeg;
 
     // Finance.
     std::unique_ptr<FbStatement> FDPesContaGrupo, FDPesConta, FDPesFPagto, FDPesAcdPagamento;
@@ -190,7 +200,7 @@ private:
 
     // Partners and the negative list.
     std::unique_ptr<FbStatement> FDPesParceiro, FDPesParFones, FDiuParceiro, FDiuParFones, FDdelParFones;
-    std::unique_ptr<FbStatement> FDDelParceiro, FDPesNegativas, FDInsertNeg, FDPositivar, FDConsNeg;
+    std::unique_ptr<FbStatement> FDDelParceiro, FDPesNegativas, FDInsertNeg, FDPositivar, FDConsNeg, FDConsNegDoc;
 };
 
 // The one data-access module of the running program.

@@ -14,9 +14,7 @@
 #include "TListaDRE.h"
 #include "TListaFormaPagto.h"
 #include "Trim.h"
-#include "uDMQueryFrame.h"
-#include "uDMReport.h"
-#include "uDMSearchFrame.h"
+#include "uDMFrames.h"
 
 void TDM::createFinanceStatements()
 {
@@ -122,8 +120,7 @@ std::unique_ptr<TListaAcdPagamento> TDM::PesqPagamento(const QString &StatusPag,
 
 bool TDM::IUContaGrupo(const TContaGrupo &Obj)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("IUContaGrupo: "), [&] {
+    return reportingErrors(QStringLiteral("IUContaGrupo: "), [&] {
         FDiuContaGrupo->bindKey(u"GRP_I_COD", Obj.id());
         FDiuContaGrupo->bindText(u"GRP_A_DSC", Obj.descricao());
         FDiuContaGrupo->bindText(u"GRP_A_TIP", Obj.tipo());
@@ -134,8 +131,7 @@ bool TDM::IUContaGrupo(const TContaGrupo &Obj)
 
 bool TDM::IUConta(const TConta &Obj)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("IUConta: "), [&] {
+    return reportingErrors(QStringLiteral("IUConta: "), [&] {
         FDiuConta->bindKey(u"CON_I_COD", Obj.id());
         FDiuConta->bindText(u"CON_A_DSC", Obj.descricao());
         FDiuConta->bindInteger(u"GRP_I_COD", Obj.id_pai());
@@ -145,8 +141,7 @@ bool TDM::IUConta(const TConta &Obj)
 
 bool TDM::IUacdPagamento(const TAcdPagamento &Obj)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("IUacdPagamento: "), [&] {
+    return reportingErrors(QStringLiteral("IUacdPagamento: "), [&] {
         FDiuAcdPag->bindKey(u"PAG_I_COD", Obj.id());
         FDiuAcdPag->bindInteger(u"FPG_I_COD", Obj.id_fpg());
         FDiuAcdPag->bindInteger(u"CON_I_COD", Obj.id_conta());
@@ -173,30 +168,30 @@ bool TDM::IUacdPagamento(const TAcdPagamento &Obj)
 
 bool TDM::AcdBaixaPag(const TListaAcdBaixaPag &Obj)
 {
-    WaitCursor wait;
-    try {
-        for (const auto &baixa : Obj.lista()) {
-            if (baixa->vlrpago() <= 0)
-                continue;
-            FDBaixaPag->bindInteger(u"ID", baixa->id());
-            FDBaixaPag->bindFloat(u"VLRDIV", baixa->vlrdiv());
-            FDBaixaPag->bindFloat(u"VLRDA", baixa->vlrda());
-            FDBaixaPag->bindFloat(u"VLRPAGO", baixa->vlrpago());
-            FDBaixaPag->execute();
+    return runWaiting([&] {
+        try {
+            for (const auto &baixa : Obj.lista()) {
+                if (baixa->vlrpago() <= 0)
+                    continue;
+                FDBaixaPag->bindInteger(u"ID", baixa->id());
+                FDBaixaPag->bindFloat(u"VLRDIV", baixa->vlrdiv());
+                FDBaixaPag->bindFloat(u"VLRDA", baixa->vlrda());
+                FDBaixaPag->bindFloat(u"VLRPAGO", baixa->vlrpago());
+                FDBaixaPag->execute();
+            }
+        } catch (const FbError &) {
+            // Silent by design: the caller decides what to tell. The entries
+            // before the failing one stay settled, each call having committed.
+            return false;
         }
-    } catch (const FbError &) {
-        // Silent by design: the caller decides what to tell. The entries
-        // before the failing one stay settled, each call having committed.
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool TDM::AcdEstornaPag(const TAcdBaixaPag &Obj)
 {
-    WaitCursor wait;
     qint32 sts = 0;
-    const bool ok = reported(QStringLiteral("AcdEstornaPag: "), [&] {
+    const bool ok = reportingErrors(QStringLiteral("AcdEstornaPag: "), [&] {
         FDEstornaPag->bindInteger(u"ID", Obj.id());
         FDEstornaPag->execute();
         sts = FDEstornaPag->output().integer(u"STS");
@@ -231,27 +226,25 @@ qint32 deletionAnswer(FbStatement &procedure, qint32 key)
 
 bool TDM::ExcluirContaGrupo(qint32 iGRP)
 {
-    WaitCursor wait;
     qint32 sts = -1;
     const bool ok
-        = reported(QStringLiteral("ExcluirContaGrupo: "), [&] { sts = deletionAnswer(*FDDelContaGrupo, iGRP); });
+        = reportingErrors(QStringLiteral("ExcluirContaGrupo: "), [&] { sts = deletionAnswer(*FDDelContaGrupo, iGRP); });
     return ok && sts == 0;
 }
 
 bool TDM::ExcluirConta(qint32 iCON)
 {
-    WaitCursor wait;
     qint32 sts = -1;
-    const bool ok = reported(QStringLiteral("ExcluirConta: "), [&] { sts = deletionAnswer(*FDDelConta, iCON); });
+    const bool ok = reportingErrors(QStringLiteral("ExcluirConta: "), [&] { sts = deletionAnswer(*FDDelConta, iCON); });
     return ok && sts == 0;
 }
 
 // Unlike the other deletions, ACD_PAGAMENTO_DEL answers above 0 for done.
 bool TDM::ExcluirPagamento(qint32 iPAG)
 {
-    WaitCursor wait;
     qint32 sts = 0;
-    const bool ok = reported(QStringLiteral("ExcluirPagamento: "), [&] { sts = deletionAnswer(*FDDelAcdPag, iPAG); });
+    const bool ok
+        = reportingErrors(QStringLiteral("ExcluirPagamento: "), [&] { sts = deletionAnswer(*FDDelAcdPag, iPAG); });
     return ok && sts > 0;
 }
 
@@ -263,7 +256,7 @@ std::unique_ptr<TListaDRE> readDRE(FbStatement &statement, const QString &prefix
     statement.bindInteger(u"iACD", iACD);
     statement.bindDate(u"dtIn", dtIn);
     statement.bindDate(u"dtFi", dtFi);
-    return runReport<TListaDRE>(statement, prefix, [](TListaDRE &holder, const DataSet &row) {
+    return runSearch<TListaDRE>(statement, prefix, [](TListaDRE &holder, const DataSet &row) {
         auto line = std::make_unique<TDRE>();
         line->LerDataset(row);
         holder.lista().append(std::move(line));

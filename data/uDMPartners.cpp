@@ -9,9 +9,7 @@
 #include "TListaNegativa.h"
 #include "TNegativa.h"
 #include "TParceiro.h"
-#include "uDMQueryFrame.h"
-#include "uDMReport.h"
-#include "uDMSearchFrame.h"
+#include "uDMFrames.h"
 
 void TDM::createPartnerStatements()
 {
@@ -60,26 +58,24 @@ void TDM::createPartnerStatements()
         "left join parceiro p on (p.par_i_cod = n.par_i_cod) where (n.par_i_cod = :iPAR) and (n.png_a_neg = 'S')) d "
         "order by (select min(f.png_i_cod) from PARCEIRO_NEGATIVA f where (f.par_i_cod = d.par_i_cod) "
         "and (f.acd_i_cod is not distinct from d.acd_i_cod) and (f.png_a_neg = 'S')), d.acd_i_cod"));
+    // The same rows for every partner carrying one document, in the order
+    // the members first registered the customer.
+    FDConsNegDoc = statement(QStringLiteral(
+        "select d.* from (select distinct n.par_i_cod, p.par_a_nom, n.acd_i_cod, a.acd_a_nom, s.ass_i_cod, "
+        "s.ass_a_nom, s.ass_a_lgr, s.ass_a_num, s.ass_a_cpl, s.ass_a_brr, s.ass_a_cep, c.cid_a_dsc, c.cid_a_uf "
+        "from PARCEIRO_NEGATIVA n join parceiro p on (p.par_i_cod = n.par_i_cod) "
+        "left join associado a on (a.acd_i_cod = n.acd_i_cod) "
+        "left join associacao s on (s.ass_i_cod = a.ass_i_cod) left join cidade c on (c.cid_a_cod = s.cid_a_cod) "
+        "where (p.par_a_cnpj_cpf = :sDOC) and (n.png_a_neg = 'S')) d "
+        "order by (select min(f.png_i_cod) from PARCEIRO_NEGATIVA f where (f.par_i_cod = d.par_i_cod) "
+        "and (f.acd_i_cod is not distinct from d.acd_i_cod) and (f.png_a_neg = 'S')), d.acd_i_cod"));
 }
 
 std::unique_ptr<TParceiro> TDM::LeParceiro(qint32 iPAR)
 {
-    WaitCursor wait;
     auto result = std::make_unique<TParceiro>();
     FDPesParceiro->bindInteger(u"iPAR", iPAR);
-    auto row = FDPesParceiro->open();
-    if (!row->next())
-        return result;
-    FDPesParFones->bindInteger(u"iPAR", row->integer(u"PAR_I_COD"));
-    auto fones = FDPesParFones->open();
-    // Every contact read from the database starts unmarked.
-    fones->addCalculatedBoolean(QStringLiteral("Excluir"), false);
-    result->LerDataset(*row);
-    while (fones->next()) {
-        auto fone = std::make_unique<TFones>();
-        fone->LerParDataset(*fones);
-        result->fones().append(std::move(fone));
-    }
+    readWithContacts(*FDPesParceiro, *FDPesParFones, u"iPAR", u"PAR_I_COD", *result, &TFones::LerParDataset);
     return result;
 }
 
@@ -116,8 +112,7 @@ std::unique_ptr<TListaNegativa> TDM::PesqNegativas(qint32 iSTS, bool bUsaDt, Dat
 
 bool TDM::IUParceiro(TParceiro &Obj)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("IUParceiro: "), [&] {
+    return reportingErrors(QStringLiteral("IUParceiro: "), [&] {
         FDiuParceiro->bindKey(u"PAR_I_COD", Obj.id());
         FDiuParceiro->bindText(u"PAR_A_TIP", Obj.tp_par());
         FDiuParceiro->bindText(u"PAR_A_PES", Obj.tp_pes());
@@ -145,7 +140,6 @@ bool TDM::IUParceiro(TParceiro &Obj)
 
 bool TDM::IUParcFones(const TParceiro &Obj)
 {
-    WaitCursor wait;
     bool result = true;
     // The first refusal is the one to tell, whatever the later contacts do.
     WriteRefusal refusal = WriteRefusal::None;
@@ -153,14 +147,14 @@ bool TDM::IUParcFones(const TParceiro &Obj)
     // transaction then undoes them all.
     for (const auto &fone : Obj.fones()) {
         if (fone->excluir()) {
-            result &= reported(QStringLiteral("IUParcFones [Delete]: "), [&] {
+            result &= reportingErrors(QStringLiteral("IUParcFones [Delete]: "), [&] {
                 FDdelParFones->bindInteger(u"PAC_I_COD", fone->id());
                 FDdelParFones->execute();
             });
             if (refusal == WriteRefusal::None)
-                refusal = m_lastRefusal;
+                refusal = lastWriteRefusal();
         } else {
-            result &= reported(QStringLiteral("IUParcFones [Insert/Update]: "), [&] {
+            result &= reportingErrors(QStringLiteral("IUParcFones [Insert/Update]: "), [&] {
                 FDiuParFones->bindKey(u"PAC_I_COD", fone->id());
                 FDiuParFones->bindText(u"PAC_A_CON", fone->nome());
                 FDiuParFones->bindText(u"PAC_A_DDD", fone->ddd());
@@ -170,20 +164,19 @@ bool TDM::IUParcFones(const TParceiro &Obj)
                 FDiuParFones->execute();
             });
             if (refusal == WriteRefusal::None)
-                refusal = m_lastRefusal;
+                refusal = lastWriteRefusal();
         }
     }
-    m_lastRefusal = refusal;
+    noteWriteRefusal(refusal);
     return result;
 }
 
 bool TDM::GravaParceiro(TParceiro &Obj)
 {
-    WaitCursor wait;
     const qint32 id = Obj.id();
     const qint32 versao = Obj.versao();
     bool stored = false;
-    const bool committed = reported(QStringLiteral("GravaParceiro: "), [&] {
+    const bool committed = reportingErrors(QStringLiteral("GravaParceiro: "), [&] {
         FbTransaction transaction(*UlmoraConnection);
         stored = IUParceiro(Obj) && IUParcFones(Obj);
         if (stored)
@@ -198,9 +191,8 @@ bool TDM::GravaParceiro(TParceiro &Obj)
 
 bool TDM::ExcluirParceiro(qint32 iPAR)
 {
-    WaitCursor wait;
     qint32 sts = -1;
-    const bool ok = reported(QStringLiteral("ExcluirParceiro: "), [&] {
+    const bool ok = reportingErrors(QStringLiteral("ExcluirParceiro: "), [&] {
         FDDelParceiro->bindInteger(u"ID", iPAR);
         FDDelParceiro->execute();
         sts = FDDelParceiro->output().integer(u"STS");
@@ -210,8 +202,7 @@ bool TDM::ExcluirParceiro(qint32 iPAR)
 
 bool TDM::InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qint32 iACD)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("InsertNegativa: "), [&] {
+    return reportingErrors(QStringLiteral("InsertNegativa: "), [&] {
         FDInsertNeg->bindText(u"VPNG_A_MOT", sMotivo);
         FDInsertNeg->bindFloat(u"VPNG_N_VAL", nValor);
         FDInsertNeg->bindInteger(u"VPAR_I_COD", iPAR);
@@ -222,8 +213,7 @@ bool TDM::InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qin
 
 bool TDM::Positivar(qint32 iPNG, const QString &sMotivo)
 {
-    WaitCursor wait;
-    return reported(QStringLiteral("Positivar: "), [&] {
+    return reportingErrors(QStringLiteral("Positivar: "), [&] {
         FDPositivar->bindText(u"VPNG_A_RET", sMotivo);
         FDPositivar->bindInteger(u"VPNG_I_COD", iPNG);
         FDPositivar->execute();
@@ -233,7 +223,18 @@ bool TDM::Positivar(qint32 iPNG, const QString &sMotivo)
 std::unique_ptr<TListaConsNegativa> TDM::ConsNegativado(qint32 iPAR)
 {
     FDConsNeg->bindInteger(u"iPAR", iPAR);
-    return runReport<TListaConsNegativa>(*FDConsNeg, QStringLiteral("ConsNegativado: "),
+    return runSearch<TListaConsNegativa>(*FDConsNeg, QStringLiteral("ConsNegativado: "),
+                                         [](TListaConsNegativa &holder, const DataSet &row) {
+                                             auto line = std::make_unique<TConsNegativa>();
+                                             line->LerDataset(row);
+                                             holder.lista().append(std::move(line));
+                                         });
+}
+
+std::unique_ptr<TListaConsNegativa> TDM::ConsNegativadoDoc(const QString &sDoc)
+{
+    FDConsNegDoc->bindText(u"sDOC", sDoc);
+    return runSearch<TListaConsNegativa>(*FDConsNegDoc, QStringLiteral("ConsNegativadoDoc: "),
                                          [](TListaConsNegativa &holder, const DataSet &row) {
                                              auto line = std::make_unique<TConsNegativa>();
                                              line->LerDataset(row);

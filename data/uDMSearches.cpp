@@ -6,7 +6,7 @@
 #include "TListaCidade.h"
 #include "TListaParceiro.h"
 #include "Trim.h"
-#include "uDMSearchFrame.h"
+#include "uDMFrames.h"
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +16,7 @@ void TDM::createSearchStatements()
     FDPesqAssociado = statement();
     FDPesqCidade = statement();
     FDPesqParceiro = statement();
+    FDPesqConsNeg = statement();
 }
 
 namespace {
@@ -32,46 +33,48 @@ QString textCondition(QStringView alias, QStringView documentColumn, TTipoPesqPa
     QString column;
     switch (tipo) {
     case tpNome:
-        column = u"nom collate UTF8"_s;
+        column = QStringLiteral("nom collate UTF8");
         break;
     case tpDocumento:
         column = documentColumn.toString();
         break;
     case tpEndereco:
-        column = u"lgr"_s;
+        column = QStringLiteral("lgr");
         break;
     case tpBairro:
-        column = u"brr"_s;
+        column = QStringLiteral("brr");
         break;
     }
     if (column.isEmpty())
         return QString();
-    return u"and ("_s + alias + column + u" like "_s + SqlText::containing(Trim(texto)) + u") "_s;
+    return QStringLiteral("and (") + alias + column + QStringLiteral(" like ") + SqlText::containing(Trim(texto))
+           + QStringLiteral(") ");
 }
 
 } // namespace
 
 QString TDM::textoPesqAssociado(qint32 iASS, TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
 {
-    return u"select a.acd_i_cod, a.acd_a_cnpj, a.acd_a_nom, a.acd_a_lgr, a.acd_a_num, a.acd_a_brr, a.acd_a_abl "
-           u"from associado a where (a.ass_i_cod = "_s
-           + QString::number(iASS) + u") "_s + textCondition(u"a.acd_a_", u"cnpj", TipoPesquisa, sTexto)
-           + u"order by a.acd_a_nom"_s;
+    return QStringLiteral(
+               "select a.acd_i_cod, a.acd_a_cnpj, a.acd_a_nom, a.acd_a_lgr, a.acd_a_num, a.acd_a_brr, a.acd_a_abl "
+               "from associado a where (a.ass_i_cod = ")
+           + QString::number(iASS) + QStringLiteral(") ") + textCondition(u"a.acd_a_", u"cnpj", TipoPesquisa, sTexto)
+           + QStringLiteral("order by a.acd_a_nom");
 }
 
 QString TDM::textoPesqCidade(TTipoPesqCidade Tipo, const QString &Texto)
 {
-    QString sql = u"select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c "_s;
+    QString sql = QStringLiteral("select c.cid_a_cod, c.cid_a_dsc, c.cid_a_uf from CIDADE c ");
     switch (Tipo) {
     case tpIbge:
-        sql += u"where (c.cid_a_cod = "_s + SqlText::quoted(Trim(Texto)) + u") "_s;
+        sql += QStringLiteral("where (c.cid_a_cod = ") + SqlText::quoted(Trim(Texto)) + QStringLiteral(") ");
         break;
     case tpCidade:
         // By name, the city called exactly what was typed first: "LIMEIRA"
         // offers Limeira before Limeira do Oeste.
-        sql += u"where (c.cid_a_dsc like "_s + SqlText::containing(Trim(Texto)) + u") "_s
-               + u"order by iif(c.cid_a_dsc = "_s + SqlText::quoted(Trim(Texto))
-               + u", 0, 1), c.cid_a_dsc, c.cid_a_uf"_s;
+        sql += QStringLiteral("where (c.cid_a_dsc like ") + SqlText::containing(Trim(Texto)) + QStringLiteral(") ")
+               + QStringLiteral("order by iif(c.cid_a_dsc = ") + SqlText::quoted(Trim(Texto))
+               + QStringLiteral(", 0, 1), c.cid_a_dsc, c.cid_a_uf");
         break;
     }
     return sql;
@@ -82,37 +85,39 @@ QString TDM::textoPesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro Tip
 {
     // The active flag greys a row; the owner tells a partner of another
     // member, which is only shown.
-    QString sql = u"select p.par_i_cod, p.par_a_cnpj_cpf, p.par_a_nom, p.par_a_lgr, p.par_a_num, p.par_a_brr, "
-                  u"p.par_a_tip, p.par_a_abl, p.acd_i_cod from parceiro p "_s;
+    QString sql
+        = QStringLiteral("select p.par_i_cod, p.par_a_cnpj_cpf, p.par_a_nom, p.par_a_lgr, p.par_a_num, p.par_a_brr, "
+                         "p.par_a_tip, p.par_a_abl, p.acd_i_cod from parceiro p ");
     switch (TipoCadastro) {
     case tpMeus:
-        sql += u"where (p.acd_i_cod = "_s + QString::number(iACD) + u") "_s;
+        sql += QStringLiteral("where (p.acd_i_cod = ") + QString::number(iACD) + QStringLiteral(") ");
         break;
     case tpTodosCad:
         // A member sees the partners of its own association's members: the
         // customers of another association's members are none of its business.
-        sql += u"where exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) and (a.ass_i_cod = "_s
-               + QString::number(iASS) + u")) "_s;
+        sql += QStringLiteral(
+                   "where exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) and (a.ass_i_cod = ")
+               + QString::number(iASS) + QStringLiteral(")) ");
         break;
     }
     switch (TipoParceiro) {
     case tpCliente:
-        sql += u"and (p.par_a_tip = 'C') "_s;
+        sql += QStringLiteral("and (p.par_a_tip = 'C') ");
         break;
     case tpFornecedor:
-        sql += u"and (p.par_a_tip = 'F') "_s;
+        sql += QStringLiteral("and (p.par_a_tip = 'F') ");
         break;
     case tpTodosParc:
         break;
     }
     sql += textCondition(u"p.par_a_", u"cnpj_cpf", TipoPesquisa, sTexto);
-    sql += u"order by p.par_a_nom"_s;
+    sql += QStringLiteral("order by p.par_a_nom");
     return sql;
 }
 
 std::unique_ptr<TListaParceiro> TDM::PesqAssociado(TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
 {
-    return runSearch<TListaParceiro>(*FDPesqAssociado, u"PesqAssociado: "_s,
+    return runSearch<TListaParceiro>(*FDPesqAssociado, QStringLiteral("PesqAssociado: "),
                                      textoPesqAssociado(AssociacaoAtual->id(), TipoPesquisa, sTexto),
                                      [](TListaParceiro &holder, const DataSet &row) {
                                          auto item = std::make_unique<TPesqParceiro>();
@@ -123,7 +128,7 @@ std::unique_ptr<TListaParceiro> TDM::PesqAssociado(TTipoPesqParceiro TipoPesquis
 
 std::unique_ptr<TListaCidade> TDM::PesqCidade(TTipoPesqCidade Tipo, const QString &Texto)
 {
-    return runSearch<TListaCidade>(*FDPesqCidade, u"PesqCidade: "_s, textoPesqCidade(Tipo, Texto),
+    return runSearch<TListaCidade>(*FDPesqCidade, QStringLiteral("PesqCidade: "), textoPesqCidade(Tipo, Texto),
                                    [](TListaCidade &holder, const DataSet &row) {
                                        auto city = std::make_unique<TCidade>();
                                        city->setIbge(row.text(u"cid_a_cod"));
@@ -136,9 +141,38 @@ std::unique_ptr<TListaCidade> TDM::PesqCidade(TTipoPesqCidade Tipo, const QStrin
 std::unique_ptr<TListaParceiro> TDM::PesqParceiro(TTipoCadastro TipoCadastro, TTipoPesqParceiro TipoPesquisa,
                                                   TTipoParceiro TipoParceiro, const QString &sTexto)
 {
-    return runSearch<TListaParceiro>(*FDPesqParceiro, u"PesqParceiro: "_s,
+    return runSearch<TListaParceiro>(*FDPesqParceiro, QStringLiteral("PesqParceiro: "),
                                      textoPesqParceiro(TipoCadastro, TipoPesquisa, TipoParceiro, AssociadoAtual->id(),
                                                        AssociacaoAtual->id(), sTexto),
+                                     [](TListaParceiro &holder, const DataSet &row) {
+                                         auto item = std::make_unique<TPesqParceiro>();
+                                         item->LerParcDataset(row);
+                                         holder.Lista().append(std::move(item));
+                                     });
+}
+
+QString TDM::textoPesqConsNegativa(TTipoPesqParceiro TipoPesquisa, qint32 iASS, const QString &sTexto)
+{
+    // Another association's customers are none of the member's business,
+    // except those some member holds on the shared list. The grouping leaves
+    // one row per customer however many members sell to it.
+    return u"select min(p.par_i_cod) as par_i_cod, p.par_a_cnpj_cpf, min(p.par_a_nom) as par_a_nom, "
+           u"cast(null as varchar(1)) as par_a_lgr, cast(null as varchar(1)) as par_a_num, "
+           u"cast(null as varchar(1)) as par_a_brr, cast(null as varchar(1)) as par_a_tip, "
+           u"cast(null as varchar(1)) as par_a_abl, cast(null as integer) as acd_i_cod from parceiro p "
+           u"where ((exists (select 1 from parceiro_negativa n where (n.par_i_cod = p.par_i_cod) "
+           u"and (n.png_a_neg = 'S'))) or (exists (select 1 from associado a where (a.acd_i_cod = p.acd_i_cod) "
+           u"and (a.ass_i_cod = "_s
+           + QString::number(iASS) + u")))) "_s
+           + (TipoPesquisa == tpDocumento ? u"and (p.par_a_cnpj_cpf = "_s + SqlText::quoted(Trim(sTexto)) + u") "_s
+                                          : textCondition(u"p.par_a_", u"cnpj_cpf", tpNome, sTexto))
+           + u"group by p.par_a_cnpj_cpf order by 3"_s;
+}
+
+std::unique_ptr<TListaParceiro> TDM::PesqConsNegativa(TTipoPesqParceiro TipoPesquisa, const QString &sTexto)
+{
+    return runSearch<TListaParceiro>(*FDPesqConsNeg, u"PesqConsNegativa: "_s,
+                                     textoPesqConsNegativa(TipoPesquisa, AssociacaoAtual->id(), sTexto),
                                      [](TListaParceiro &holder, const DataSet &row) {
                                          auto item = std::make_unique<TPesqParceiro>();
                                          item->LerParcDataset(row);

@@ -5,9 +5,7 @@
 #include "TAssociado.h"
 #include "TFones.h"
 #include "TUsuarios.h"
-#include "uDMReport.h"
-
-using namespace Qt::StringLiterals;
+#include "uDMFrames.h"
 
 void TDM::createWriteStatements()
 {
@@ -17,32 +15,31 @@ void TDM::createWriteStatements()
     // with (NULL for a new one): the database refuses the write when another
     // seat changed or deleted the row since (see "Row versions" in the
     // schema).
-    FDiuAssociado = statement(
-        u"update or insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR, ACD_A_NUM, "
-        u"ACD_A_CPL, ACD_A_BRR, ACD_A_CEP, CID_A_COD, ACD_A_MAIL, ASS_I_COD, ACD_A_ABL, ACD_A_PCT1, ACD_A_PCT2, "
-        u"ACD_D_CAD, USU_I_COD, ACD_I_VER) values (:ACD_I_COD, :ACD_A_CNPJ, :ACD_A_IE, :ACD_A_NOM, :ACD_A_LGR, "
-        u":ACD_A_NUM, :ACD_A_CPL, :ACD_A_BRR, :ACD_A_CEP, :CID_A_COD, :ACD_A_MAIL, :ASS_I_COD, :ACD_A_ABL, "
-        u":ACD_A_PCT1, :ACD_A_PCT2, current_timestamp, :USU_I_COD, :ACD_I_VER) matching (ACD_I_COD) "
-        u"returning ACD_I_COD, ACD_I_VER"_s);
-    FDiuAcdFones = statement(
-        u"update or insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD, ACC_I_VER) "
-        u"values (:ACC_I_COD, :ACC_A_CON, :ACC_A_DDD, :ACC_A_FON, :ACD_I_COD, :ACC_I_VER) matching (ACC_I_COD)"_s);
-    FDdelAcdFones = statement(u"delete from ASSOCIADO_CONTATO where (ACC_I_COD = :ACC_I_COD)"_s);
-    FDiuAcdUsuarios = statement(
-        u"update or insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
-        u"ACD_I_COD, USU_A_MST, USU_I_VER) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, "
-        u":ACD_I_COD, :USU_A_MST, :USU_I_VER) matching (USU_I_COD)"_s);
-    FDiuUsuariosASS = statement(
-        u"update or insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
-        u"ASS_I_COD, USU_A_MST, USU_I_VER) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, "
-        u":ASS_I_COD, :USU_A_MST, :USU_I_VER) matching (USU_I_COD)"_s);
-    FDDelAssociado = statement(u"execute procedure ASSOCIADO_DEL(:ID)"_s);
+    FDiuAssociado = statement(QStringLiteral(
+        "update or insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR, ACD_A_NUM, "
+        "ACD_A_CPL, ACD_A_BRR, ACD_A_CEP, CID_A_COD, ACD_A_MAIL, ASS_I_COD, ACD_A_ABL, ACD_A_PCT1, ACD_A_PCT2, "
+        "ACD_D_CAD, USU_I_COD, ACD_I_VER) values (:ACD_I_COD, :ACD_A_CNPJ, :ACD_A_IE, :ACD_A_NOM, :ACD_A_LGR, "
+        ":ACD_A_NUM, :ACD_A_CPL, :ACD_A_BRR, :ACD_A_CEP, :CID_A_COD, :ACD_A_MAIL, :ASS_I_COD, :ACD_A_ABL, "
+        ":ACD_A_PCT1, :ACD_A_PCT2, current_timestamp, :USU_I_COD, :ACD_I_VER) matching (ACD_I_COD) "
+        "returning ACD_I_COD, ACD_I_VER"));
+    FDiuAcdFones = statement(QStringLiteral(
+        "update or insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD, ACC_I_VER) "
+        "values (:ACC_I_COD, :ACC_A_CON, :ACC_A_DDD, :ACC_A_FON, :ACD_I_COD, :ACC_I_VER) matching (ACC_I_COD)"));
+    FDdelAcdFones = statement(QStringLiteral("delete from ASSOCIADO_CONTATO where (ACC_I_COD = :ACC_I_COD)"));
+    FDiuAcdUsuarios = statement(QStringLiteral(
+        "update or insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
+        "ACD_I_COD, USU_A_MST, USU_I_VER) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, "
+        ":ACD_I_COD, :USU_A_MST, :USU_I_VER) matching (USU_I_COD)"));
+    FDiuUsuariosASS = statement(QStringLiteral(
+        "update or insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
+        "ASS_I_COD, USU_A_MST, USU_I_VER) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, "
+        ":ASS_I_COD, :USU_A_MST, :USU_I_VER) matching (USU_I_COD)"));
+    FDDelAssociado = statement(QStringLiteral("execute procedure ASSOCIADO_DEL(:ID)"));
 }
 
 bool TDM::IUAssociado(TAssociado &Obj)
 {
-    WaitCursor wait;
-    const bool stored = reported(u"IUAssociado: "_s, [&] {
+    const bool stored = reportingErrors(QStringLiteral("IUAssociado: "), [&] {
         FbStatement &s = *FDiuAssociado;
         s.bindKey(u"ACD_I_COD", Obj.id());
         s.bindText(u"ACD_A_CNPJ", Obj.cnpj());
@@ -77,7 +74,6 @@ bool TDM::IUAssociado(TAssociado &Obj)
 
 bool TDM::IUAcdFones(const TAssociado &Obj)
 {
-    WaitCursor wait;
     // A failing contact is reported and the others still run; in
     // GravaAssociado the transaction then undoes them all.
     bool result = true;
@@ -85,14 +81,12 @@ bool TDM::IUAcdFones(const TAssociado &Obj)
     WriteRefusal refusal = WriteRefusal::None;
     for (const auto &fone : Obj.fones()) {
         if (fone->excluir()) {
-            result &= reported(u"IUAcdFones [Delete]: "_s, [&] {
+            result &= reportingErrors(QStringLiteral("IUAcdFones [Delete]: "), [&] {
                 FDdelAcdFones->bindInteger(u"ACC_I_COD", fone->id());
                 FDdelAcdFones->execute();
             });
-            if (refusal == WriteRefusal::None)
-                refusal = m_lastRefusal;
         } else {
-            result &= reported(u"IUAcdFones [Insert/Update]: "_s, [&] {
+            result &= reportingErrors(QStringLiteral("IUAcdFones [Insert/Update]: "), [&] {
                 FDiuAcdFones->bindKey(u"ACC_I_COD", fone->id());
                 FDiuAcdFones->bindText(u"ACC_A_CON", fone->nome());
                 FDiuAcdFones->bindText(u"ACC_A_DDD", fone->ddd());
@@ -101,11 +95,11 @@ bool TDM::IUAcdFones(const TAssociado &Obj)
                 bindRowVersion(*FDiuAcdFones, u"ACC_I_VER", fone->id(), fone->versao());
                 FDiuAcdFones->execute();
             });
-            if (refusal == WriteRefusal::None)
-                refusal = m_lastRefusal;
         }
+        if (refusal == WriteRefusal::None)
+            refusal = lastWriteRefusal();
     }
-    m_lastRefusal = refusal;
+    noteWriteRefusal(refusal);
     return result;
 }
 
@@ -128,8 +122,7 @@ void bindUser(FbStatement &s, const TUsuarios &Obj, QStringView ownerColumn)
 
 bool TDM::IUAcdUsuarios(const TUsuarios &Obj)
 {
-    WaitCursor wait;
-    return reported(u"IUUsuarios: "_s, [&] {
+    return reportingErrors(QStringLiteral("IUUsuarios: "), [&] {
         bindUser(*FDiuAcdUsuarios, Obj, u"ACD_I_COD");
         FDiuAcdUsuarios->execute();
     });
@@ -137,8 +130,7 @@ bool TDM::IUAcdUsuarios(const TUsuarios &Obj)
 
 bool TDM::IUUsuariosASS(const TUsuarios &Obj)
 {
-    WaitCursor wait;
-    return reported(u"IUUsuariosASS: "_s, [&] {
+    return reportingErrors(QStringLiteral("IUUsuariosASS: "), [&] {
         bindUser(*FDiuUsuariosASS, Obj, u"ASS_I_COD");
         FDiuUsuariosASS->execute();
     });
@@ -146,11 +138,10 @@ bool TDM::IUUsuariosASS(const TUsuarios &Obj)
 
 bool TDM::ExcluirAssociado(qint32 iACD)
 {
-    WaitCursor wait;
     // A refusal comes back as a status, not an error: the caller shows its
     // own message for it.
     qint32 sts = -1;
-    const bool ran = reported(u"ExcluirAssociado: "_s, [&] {
+    const bool ran = reportingErrors(QStringLiteral("ExcluirAssociado: "), [&] {
         FDDelAssociado->bindInteger(u"ID", iACD);
         FDDelAssociado->execute();
         sts = FDDelAssociado->output().integer(u"STS");
@@ -160,13 +151,12 @@ bool TDM::ExcluirAssociado(qint32 iACD)
 
 bool TDM::GravaAssociado(TAssociado &Obj, TUsuarios *Login)
 {
-    WaitCursor wait;
     const qint32 id = Obj.id();
     const qint32 versao = Obj.versao();
     bool stored = false;
     // The operations report their own failures; what is left for this
     // report is the transaction's start and commit.
-    const bool committed = reported(u"GravaAssociado: "_s, [&] {
+    const bool committed = reportingErrors(QStringLiteral("GravaAssociado: "), [&] {
         FbTransaction transaction(*UlmoraConnection);
         stored = IUAssociado(Obj) && IUAcdFones(Obj);
         if (stored && Login) {

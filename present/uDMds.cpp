@@ -2,9 +2,13 @@
 
 #include "Feedback.h"
 #include "TAssociado.h"
+#include "TConsNegativa.h"
 #include "TListaCidade.h"
+#include "TListaConsNegativa.h"
+#include "TListaNegativa.h"
 #include "TListaParceiro.h"
 #include "TListaUsuarios.h"
+#include "TNegativa.h"
 #include "TParceiro.h"
 #include "Trim.h"
 #include "uDM.h"
@@ -18,6 +22,15 @@ TDMds *DMds = nullptr;
 namespace {
 
 using Column = MemTable::Column;
+
+// The columns of a partner search's rows (TPesqParceiro).
+QList<Column> partnerRows()
+{
+    return {
+        Column::integer(u"PAR_I_COD"_s, true), Column::text(u"PAR_A_CNPJ_CPF"_s, 14), Column::text(u"PAR_A_NOM"_s, 100),
+        Column::text(u"PAR_A_LGR"_s, 100),     Column::text(u"PAR_A_NUM"_s, 20),      Column::text(u"PAR_A_BRR"_s, 100),
+        Column::text(u"PAR_A_TIP"_s, 1),       Column::text(u"PAR_A_ABL"_s, 1),       Column::integer(u"ACD_I_COD"_s)};
+}
 
 MemTable *lookupTable(int descriptionWidth, QObject *parent)
 {
@@ -55,12 +68,7 @@ TDMds::TDMds(QObject *parent)
                                  this)),
       cdsPesqCidade(new MemTable(
           {Column::text(u"CID_A_COD"_s, 7), Column::text(u"CID_A_DSC"_s, 50), Column::text(u"CID_A_UF"_s, 2)}, this)),
-      cdsPesqParceiro(new MemTable({Column::integer(u"PAR_I_COD"_s, true), Column::text(u"PAR_A_CNPJ_CPF"_s, 14),
-                                    Column::text(u"PAR_A_NOM"_s, 100), Column::text(u"PAR_A_LGR"_s, 100),
-                                    Column::text(u"PAR_A_NUM"_s, 20), Column::text(u"PAR_A_BRR"_s, 100),
-                                    Column::text(u"PAR_A_TIP"_s, 1), Column::text(u"PAR_A_ABL"_s, 1),
-                                    Column::integer(u"ACD_I_COD"_s)},
-                                   this)),
+      cdsPesqParceiro(new MemTable(partnerRows(), this)),
       cdsCadParceiro(new MemTable({Column::integer(u"PAR_I_COD"_s, true), Column::integer(u"PAR_I_VER"_s),
                                    Column::text(u"PAR_A_TIP"_s, 1),       Column::text(u"PAR_A_PES"_s, 1),
                                    Column::text(u"PAR_A_CNPJ_CPF"_s, 14), Column::text(u"PAR_A_IE_RG"_s, 20),
@@ -78,6 +86,21 @@ TDMds::TDMds(QObject *parent)
                                    Column::text(u"PAC_A_FON"_s, 15), Column::integer(u"PAR_I_COD"_s),
                                    Column::boolean(u"Excluir"_s)},
                                   this)),
+      cdsPesqNegParceiro(new MemTable(partnerRows(), this)),
+      cdsNegativas(new MemTable({Column::integer(u"PNG_I_COD"_s, true), Column::dateTime(u"PNG_D_REG"_s),
+                                 Column::text(u"PNG_A_MOT"_s, 200), Column::number(u"PNG_N_VAL"_s),
+                                 Column::integer(u"PAR_I_COD"_s), Column::text(u"PAR_A_NOM"_s, 100),
+                                 Column::integer(u"ACD_I_COD"_s), Column::dateTime(u"PNG_D_RET"_s),
+                                 Column::text(u"PNG_A_RET"_s, 200), Column::text(u"PNG_A_NEG"_s, 1)},
+                                this)),
+      cdsConsParceiro(new MemTable(partnerRows(), this)),
+      cdsConsNegativa(new MemTable(
+          {Column::integer(u"PAR_I_COD"_s), Column::text(u"PAR_A_NOM"_s, 100), Column::integer(u"ACD_I_COD"_s),
+           Column::text(u"ACD_A_NOM"_s, 100), Column::integer(u"ASS_I_COD"_s), Column::text(u"ASS_A_NOM"_s, 100),
+           Column::text(u"ASS_A_LGR"_s, 100), Column::text(u"ASS_A_NUM"_s, 20), Column::text(u"ASS_A_CPL"_s, 100),
+           Column::text(u"ASS_A_BRR"_s, 100), Column::text(u"ASS_A_CEP"_s, 10), Column::text(u"CID_A_DSC"_s, 50),
+           Column::text(u"CID_A_UF"_s, 2)},
+          this)),
       cdsTipoPessoa(lookupTable(10, this)),
       cdsAtivo(lookupTable(3, this)),
       cdsTipoGrp(lookupTable(20, this)),
@@ -181,16 +204,55 @@ void TDMds::PopulacdsCadFoneAcd(const TAssociado &obj)
     }
 }
 
+void TDMds::fillPartners(MemTable *table, const TListaParceiro &obj)
+{
+    MemTable::BulkLoad bulk(*table);
+    table->empty();
+    for (const auto &parceiro : obj.Lista()) {
+        table->append();
+        parceiro->GravaParcDataset(*table);
+        table->post();
+    }
+    table->first();
+}
+
 void TDMds::PopulacdsPesqParceiro(const TListaParceiro &obj)
 {
-    MemTable::BulkLoad bulk(*cdsPesqParceiro);
-    cdsPesqParceiro->empty();
-    for (const auto &parceiro : obj.Lista()) {
-        cdsPesqParceiro->append();
-        parceiro->GravaParcDataset(*cdsPesqParceiro);
-        cdsPesqParceiro->post();
+    fillPartners(cdsPesqParceiro, obj);
+}
+
+void TDMds::PopulacdsPesqNegParceiro(const TListaParceiro &obj)
+{
+    fillPartners(cdsPesqNegParceiro, obj);
+}
+
+void TDMds::PopulacdsConsParceiro(const TListaParceiro &obj)
+{
+    fillPartners(cdsConsParceiro, obj);
+}
+
+void TDMds::PopulacdsNegativas(const TListaNegativa &obj)
+{
+    MemTable::BulkLoad bulk(*cdsNegativas);
+    cdsNegativas->empty();
+    for (const auto &negativa : obj.lista()) {
+        cdsNegativas->append();
+        negativa->GravaDataset(*cdsNegativas);
+        cdsNegativas->post();
     }
-    cdsPesqParceiro->first();
+    cdsNegativas->first();
+}
+
+void TDMds::PopulacdsConsNegativa(const TListaConsNegativa &obj)
+{
+    MemTable::BulkLoad bulk(*cdsConsNegativa);
+    cdsConsNegativa->empty();
+    for (const auto &linha : obj.lista()) {
+        cdsConsNegativa->append();
+        linha->GravaDataset(*cdsConsNegativa);
+        cdsConsNegativa->post();
+    }
+    cdsConsNegativa->first();
 }
 
 void TDMds::PopulacdsCadParceiro(const TParceiro &obj)

@@ -13,6 +13,8 @@ class TUsuarios;
 class TListaUsuarios;
 class TListaParceiro;
 class TListaCidade;
+class TListaNegativa;
+class TListaConsNegativa;
 
 // The presentation tables: what the grids and edit dialogs show and edit, the
 // fixed lookup lists, and the copying between entities and tables. It issues
@@ -43,6 +45,15 @@ public:
     // That partner's phone contacts, with their deletion marks (the rules of
     // cdsCadFoneAcd).
     MemTable *const cdsCadFoneParc;
+    // The negative list: the member's own partners to choose from before a
+    // registration (columns of cdsPesqParceiro), the member's registrations
+    // (columns of TNegativa), the partners the consultation found (key,
+    // document and name filled) and the members holding the chosen one on
+    // the list (columns of TConsNegativa).
+    MemTable *const cdsPesqNegParceiro;
+    MemTable *const cdsNegativas;
+    MemTable *const cdsConsParceiro;
+    MemTable *const cdsConsNegativa;
     // Lookup lists: ID (the stored code) and DESCRICAO (the text shown).
     MemTable *const cdsTipoPessoa;
     MemTable *const cdsAtivo;
@@ -65,6 +76,10 @@ public:
     void PopulacdsPesqParceiro(const TListaParceiro &obj);
     void PopulacdsCadParceiro(const TParceiro &obj);
     void PopulacdsCadFoneParc(const TParceiro &obj);
+    void PopulacdsPesqNegParceiro(const TListaParceiro &obj);
+    void PopulacdsNegativas(const TListaNegativa &obj);
+    void PopulacdsConsParceiro(const TListaParceiro &obj);
+    void PopulacdsConsNegativa(const TListaConsNegativa &obj);
 
     // New entities for the caller to own, read from the tables.
     std::unique_ptr<TUsuarios> PopulaObjUsuario();
@@ -88,6 +103,7 @@ public:
     bool cdsCadFoneAcdBeforeDelete(MemTable &DataSet);
 
 private:
+    static void fillPartners(MemTable *table, const TListaParceiro &obj);
     // The contact rules both contact tables follow, by their key column.
     void installContactRules(MemTable *table, const QString &keyColumn);
     void contactBeforePost(MemTable &DataSet, QStringView keyColumn);

@@ -824,7 +824,6 @@ void tst_Associado::newMemberRowAndLoginUser()
     QCOMPARE(login.senha(), u"11144"_s);
     QCOMPARE(login.mst(), u"S"_s);
     QCOMPARE(login.abilitado(), u"S"_s);
-
 }
 
 int main(int argc, char *argv[])

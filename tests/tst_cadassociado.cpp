@@ -76,28 +76,6 @@ struct DelegateProbe : ForegroundDelegate
     using ForegroundDelegate::initStyleOption;
 };
 
-void typeInto(QWidget *window, const char *name, const QString &text)
-{
-    auto *field = child(window, name);
-    field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
-    typeText(field, text);
-}
-
-// In the editor: a contact typed into the grid and recorded with "Gravar".
-void addContact(TfrmAssociado *editor, const QString &nome, const QString &ddd, const QString &fone)
-{
-    QTest::mouseClick(child<QWidget>(editor, "btnInsert"), Qt::LeftButton);
-    for (const QString &text : {nome, ddd, fone}) {
-        // The grid's cell editor takes the focus.
-        QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
-        QWidget *cell = QApplication::focusWidget();
-        typeText(cell, text);
-        QTest::keyClick(cell, Qt::Key_Tab);
-    }
-    QTest::mouseClick(child<QWidget>(editor, "btnGravar"), Qt::LeftButton);
-}
-
 } // namespace
 
 class tst_CadAssociado : public QObject

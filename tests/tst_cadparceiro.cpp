@@ -64,27 +64,6 @@ insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_NOM
 insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD) values (604, 'BALCAO', '19', '34412020', 504);
 )";
 
-void typeInto(QWidget *window, const char *name, const QString &text)
-{
-    auto *field = child(window, name);
-    field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
-    typeText(field, text);
-}
-
-// In the editor: a contact typed into the grid and recorded with "Gravar".
-void addContact(QWidget *editor, const QString &nome, const QString &ddd, const QString &fone)
-{
-    QTest::mouseClick(child<QWidget>(editor, "btnInsert"), Qt::LeftButton);
-    for (const QString &text : {nome, ddd, fone}) {
-        QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
-        QWidget *cell = QApplication::focusWidget();
-        typeText(cell, text);
-        QTest::keyClick(cell, Qt::Key_Tab);
-    }
-    QTest::mouseClick(child<QWidget>(editor, "btnGravar"), Qt::LeftButton);
-}
-
 QStringList contactNames(const TParceiro &parceiro)
 {
     QStringList names;

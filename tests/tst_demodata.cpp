@@ -65,6 +65,10 @@ void tst_DemoData::memberLogins_data()
     QTest::newRow("PADARIA: inactive member") << ulmora << "PADARIA"
                                               << "08472" << false << ""
                                               << "" << false;
+    QTest::newRow("EMPORIO: Negativação, another association") << "11333555000171"
+                                                               << "EMPORIO"
+                                                               << "EMPORIO1" << true << "N"
+                                                               << "S" << false;
     QTest::newRow("FERRAGENS: inactive association") << "11444777000161"
                                                      << "FERRAGENS"
                                                      << "27365" << false << ""

@@ -2,6 +2,7 @@
 
 #include "FbConnection.h"
 #include "FbStatement.h"
+#include "FbTransaction.h"
 #include "TestDatabase.h"
 
 #include <QTest>
@@ -24,7 +25,18 @@ private slots:
     void errorCarriesStatementAndValues();
     void resultSetKeepsItsOwnTransaction();
 
+    void guardCommitsAllAtOnce();
+    void guardRollsBackWhenLeftByAnException();
+    void joinedGuardDoesNotCommitEarly_data();
+    void joinedGuardDoesNotCommitEarly();
+    void failedStatementLeavesTheGuardOpen();
+    void readsInsideTheGuardSeeItsWrites();
+
 private:
+    void insertAssociation(qint32 key);
+    // How many of `keys` another attachment sees (committed rows only).
+    int seenElsewhere(QList<qint32> keys);
+
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<FbConnection> m_connection;
 };
@@ -201,6 +213,137 @@ void tst_FbLayer::resultSetKeepsItsOwnTransaction()
     auto seen = check.open();
     QVERIFY(seen->next());
     QCOMPARE(seen->text(u"ASS_A_NOM"), QStringLiteral("OUTRA"));
+}
+
+void tst_FbLayer::insertAssociation(qint32 key)
+{
+    FbStatement insert(*m_connection,
+                       QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_NOM) values (:K, 'GUARDA')"));
+    insert.bindInteger(u"K", key);
+    insert.execute();
+}
+
+int tst_FbLayer::seenElsewhere(QList<qint32> keys)
+{
+    QStringList list;
+    for (qint32 key : keys)
+        list << QString::number(key);
+    FbConnection other(m_db->settings());
+    FbStatement count(
+        other, QStringLiteral("select count(*) as N from ASSOCIACAO where ASS_I_COD in (%1)").arg(list.join(u',')));
+    auto rows = count.open();
+    if (!rows->next())
+        return -1;
+    return rows->integer(u"N");
+}
+
+void tst_FbLayer::guardCommitsAllAtOnce()
+{
+    {
+        FbTransaction transaction(*m_connection);
+        QVERIFY(!transaction.isJoined());
+        insertAssociation(101);
+        insertAssociation(102);
+        QCOMPARE(seenElsewhere({101, 102}), 0);
+        transaction.commit();
+        QVERIFY(!transaction.isOpen());
+        QCOMPARE(seenElsewhere({101, 102}), 2);
+        // After the commit statements commit on their own again, in the scope too.
+        insertAssociation(103);
+        QCOMPARE(seenElsewhere({103}), 1);
+    }
+    QCOMPARE(seenElsewhere({101, 102, 103}), 3);
+}
+
+void tst_FbLayer::guardRollsBackWhenLeftByAnException()
+{
+    try {
+        FbTransaction transaction(*m_connection);
+        insertAssociation(111);
+        insertAssociation(112);
+        insertAssociation(111); // the key is taken
+        transaction.commit();
+        QFAIL("a duplicate key was accepted");
+    } catch (const FbError &) {
+    }
+    QCOMPARE(seenElsewhere({111, 112}), 0);
+    // The connection is back to committing each statement on its own.
+    insertAssociation(113);
+    QCOMPARE(seenElsewhere({113}), 1);
+}
+
+void tst_FbLayer::joinedGuardDoesNotCommitEarly_data()
+{
+    QTest::addColumn<bool>("innerCommits");
+    QTest::addColumn<bool>("outerCommits");
+    QTest::addColumn<int>("kept");
+
+    QTest::newRow("both commit") << true << true << 2;
+    QTest::newRow("outer left without commit") << true << false << 0;
+    QTest::newRow("inner left without commit") << false << true << 0;
+}
+
+void tst_FbLayer::joinedGuardDoesNotCommitEarly()
+{
+    QFETCH(bool, innerCommits);
+    QFETCH(bool, outerCommits);
+    QFETCH(int, kept);
+    static qint32 next = 120;
+    const qint32 first = next, second = next + 1;
+    next += 2;
+
+    // An operation with a guard of its own, run inside a flow's guard.
+    const auto operation = [&](qint32 key) {
+        FbTransaction transaction(*m_connection);
+        QVERIFY(transaction.isJoined());
+        insertAssociation(key);
+        if (innerCommits)
+            transaction.commit();
+    };
+    bool refused = false;
+    {
+        FbTransaction flow(*m_connection);
+        insertAssociation(first);
+        operation(second);
+        QCOMPARE(seenElsewhere({first, second}), 0);
+        if (outerCommits) {
+            try {
+                flow.commit();
+            } catch (const FbError &error) {
+                refused = true;
+                QVERIFY(!error.message().isEmpty());
+            }
+        }
+    }
+    QCOMPARE(refused, outerCommits && !innerCommits);
+    QCOMPARE(seenElsewhere({first, second}), kept);
+}
+
+void tst_FbLayer::failedStatementLeavesTheGuardOpen()
+{
+    // A refused statement undoes only itself; the flow decides about the rest.
+    FbTransaction transaction(*m_connection);
+    insertAssociation(131);
+    QVERIFY_THROWS_EXCEPTION(FbError, insertAssociation(131));
+    QVERIFY(transaction.isOpen());
+    insertAssociation(132);
+    transaction.commit();
+    QCOMPARE(seenElsewhere({131, 132}), 2);
+}
+
+void tst_FbLayer::readsInsideTheGuardSeeItsWrites()
+{
+    {
+        FbTransaction transaction(*m_connection);
+        insertAssociation(141);
+        FbStatement read(*m_connection, QStringLiteral("select ASS_A_NOM from ASSOCIACAO where ASS_I_COD = 141"));
+        auto rows = read.open();
+        QVERIFY(rows->next());
+        QCOMPARE(rows->text(u"ASS_A_NOM"), QStringLiteral("GUARDA"));
+        rows->close(); // closing the rows commits nothing
+        QCOMPARE(seenElsewhere({141}), 0);
+    }
+    QCOMPARE(seenElsewhere({141}), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_FbLayer)

@@ -8,7 +8,9 @@
 #include "FbConnection.h"
 #include "FbStatement.h"
 #include "InputConventions.h"
+#include "KeyTyping.h"
 #include "LanguageControl.h"
+#include "LoginBench.h"
 #include "MessageDialogHook.h"
 #include "Session.h"
 #include "WidgetFeedback.h"
@@ -93,78 +95,47 @@ private slots:
 private:
     // The dialog under test, shown and active, its ini file in a folder of its own.
     void open();
-    QLineEdit *field(const char *name) const { return child(m_login.get(), name); }
-    QPushButton *button(const char *name) const { return child<QPushButton>(m_login.get(), name); }
-    // Clicks into the field (when it is not the focused one) and types over its text.
-    void typeInto(QLineEdit *edit, const QString &text);
+    QLineEdit *field(const char *name) const { return child(m_bench.dialog.get(), name); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(m_bench.dialog.get(), name); }
     // Types into the CNPJ field and leaves it with Tab.
     void enterCnpj(const QString &cnpj);
     QString iniValue() const;
-    QString iniPath() const { return m_iniDir->filePath(QStringLiteral("ul_associacao.ini")); }
+    QString iniPath() const { return m_bench.iniDir->filePath(QStringLiteral("ul_associacao.ini")); }
     void writeIni(const QString &cnpj);
 
-    std::unique_ptr<DataModules> m_modules;
-    std::unique_ptr<WidgetFeedback> m_feedback;
-    std::unique_ptr<QTemporaryDir> m_iniDir;
-    std::unique_ptr<TfrmLogin> m_login;
-    std::unique_ptr<MessageDialogHook> m_messages;
+    LoginBench<TfrmLogin> m_bench;
 };
 
 void tst_Login::initTestCase()
 {
-    LanguageControl::install();
-    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture));
-    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
-    m_feedback = std::make_unique<WidgetFeedback>();
+    const QString error = m_bench.setUp(QString::fromUtf8(fixture));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
 }
 
 void tst_Login::cleanupTestCase()
 {
-    m_feedback.reset();
-    m_modules.reset();
+    m_bench.tearDown();
 }
 
 void tst_Login::init()
 {
-    UsuarioLogado = TUsuarioLogado();
-    m_iniDir = std::make_unique<QTemporaryDir>();
-    m_messages = std::make_unique<MessageDialogHook>();
+    m_bench.begin();
 }
 
 void tst_Login::cleanup()
 {
-    m_login.reset();
-    m_messages.reset();
-    m_iniDir.reset();
+    m_bench.end();
 }
 
 void tst_Login::open()
 {
-    m_login = std::make_unique<TfrmLogin>();
-    m_login->setIniDirectory(m_iniDir->path());
-    m_login->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_login.get()));
-}
-
-void tst_Login::typeInto(QLineEdit *edit, const QString &text)
-{
-    if (!edit->hasFocus())
-        QTest::mouseClick(edit, Qt::LeftButton);
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    // QTest types ASCII only; other letters go as the text of a key event.
-    for (QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClick(edit, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    QVERIFY(m_bench.open());
 }
 
 void tst_Login::enterCnpj(const QString &cnpj)
 {
     QLineEdit *edit = field("edtCNPJ");
-    typeInto(edit, cnpj);
+    typeOver(edit, cnpj);
     QTest::keyClick(edit, Qt::Key_Tab);
 }
 
@@ -184,11 +155,11 @@ void tst_Login::writeIni(const QString &cnpj)
 void tst_Login::controls()
 {
     open();
-    QCOMPARE(m_login->windowTitle(), QStringLiteral("Login"));
-    QCOMPARE(m_login->size(), QSize(554, 306));
-    QCOMPARE(m_login->minimumSize(), m_login->maximumSize()); // fixed border
-    QCOMPARE(m_login->font().family(), QStringLiteral("Tahoma"));
-    QCOMPARE(m_login->font().pixelSize(), 19);
+    QCOMPARE(m_bench.dialog->windowTitle(), QStringLiteral("Login"));
+    QCOMPARE(m_bench.dialog->size(), QSize(554, 306));
+    QCOMPARE(m_bench.dialog->minimumSize(), m_bench.dialog->maximumSize()); // fixed border
+    QCOMPARE(m_bench.dialog->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(m_bench.dialog->font().pixelSize(), 19);
 
     struct Expected
     {
@@ -204,7 +175,7 @@ void tst_Login::controls()
     // Tab order is the order of the table, starting in the CNPJ field.
     QWidget *previous = nullptr;
     for (const Expected &e : expected) {
-        auto *widget = m_login->findChild<QWidget *>(QLatin1StringView(e.name));
+        auto *widget = m_bench.dialog->findChild<QWidget *>(QLatin1StringView(e.name));
         QVERIFY2(widget, e.name);
         QCOMPARE(widget->geometry(), e.geometry);
         QCOMPARE(widget->isEnabled(), e.enabled);
@@ -219,9 +190,9 @@ void tst_Login::controls()
     QCOMPARE(QApplication::focusWidget(), field("edtCNPJ"));
     QCOMPARE(button("btnOK")->text(), QStringLiteral("Entrar"));
     QCOMPARE(button("btnCancela")->text(), QStringLiteral("Cancela"));
-    QCOMPARE(m_login->findChild<QLabel *>(QStringLiteral("lblUsuario"))->text(), QStringLiteral("Usuário"));
+    QCOMPARE(m_bench.dialog->findChild<QLabel *>(QStringLiteral("lblUsuario"))->text(), QStringLiteral("Usuário"));
 
-    auto *picture = m_login->findChild<QLabel *>(QStringLiteral("img1"));
+    auto *picture = m_bench.dialog->findChild<QLabel *>(QStringLiteral("img1"));
     QCOMPARE(picture->geometry(), QRect(-8, 24, 249, 257));
     QCOMPARE(picture->pixmap().size(), QSize(256, 256));
 
@@ -230,16 +201,16 @@ void tst_Login::controls()
     QCOMPARE(senha->echoMode(), QLineEdit::Password);
     QCOMPARE(senha->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, senha), int(u'*'));
     enterCnpj(ativa);
-    typeInto(field("edtUsuario"), QStringLiteral("joão ß"));
+    typeOver(field("edtUsuario"), QStringLiteral("joão ß"));
     QCOMPARE(field("edtUsuario")->text(), QStringLiteral("JOÃO ß"));
     QTest::keyClick(field("edtUsuario"), Qt::Key_Home);
     QTest::keyClicks(field("edtUsuario"), QStringLiteral("x"));
     QCOMPARE(field("edtUsuario")->text(), QStringLiteral("XJOÃO ß"));
     QCOMPARE(field("edtUsuario")->cursorPosition(), 1);
-    typeInto(senha, QStringLiteral("abc"));
+    typeOver(senha, QStringLiteral("abc"));
     QCOMPARE(senha->text(), QStringLiteral("ABC"));
     // The CNPJ keeps the case it was typed in.
-    typeInto(field("edtCNPJ"), QStringLiteral("abc"));
+    typeOver(field("edtCNPJ"), QStringLiteral("abc"));
     QCOMPARE(field("edtCNPJ")->text(), QStringLiteral("abc"));
 }
 
@@ -387,18 +358,18 @@ void tst_Login::cnpjForms()
     open();
     enterCnpj(typed);
     if (!association) {
-        QCOMPARE(m_messages->texts(), QStringList{msgInativo});
+        QCOMPARE(m_bench.messages->texts(), QStringList{msgInativo});
         QVERIFY(!field("edtUsuario")->isEnabled());
         QCOMPARE(AssociacaoAtual->id(), 0);
         return;
     }
-    QCOMPARE(m_messages->texts(), QStringList());
+    QCOMPARE(m_bench.messages->texts(), QStringList());
     QCOMPARE(AssociacaoAtual->id(), association);
     const QString user = association == 1 ? QStringLiteral("ADMIN") : QStringLiteral("LETRAS");
-    typeInto(field("edtUsuario"), user);
-    typeInto(field("edtSenha"), user);
+    typeOver(field("edtUsuario"), user);
+    typeOver(field("edtSenha"), user);
     QTest::mouseClick(button("btnOK"), Qt::LeftButton);
-    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Accepted));
     QCOMPARE(UsuarioLogado.usuario, user);
     QCOMPARE(UsuarioLogado.senha, user);
     QCOMPARE(iniValue(), typed);
@@ -419,22 +390,22 @@ void tst_Login::flows()
         if (step.startsWith(QStringLiteral("cnpj ")))
             enterCnpj(argument);
         else if (step.startsWith(QStringLiteral("digita ")))
-            typeInto(field("edtCNPJ"), argument); // stays in the field
+            typeOver(field("edtCNPJ"), argument); // stays in the field
         else if (step.startsWith(QStringLiteral("usuario ")))
-            typeInto(field("edtUsuario"), argument);
+            typeOver(field("edtUsuario"), argument);
         else if (step.startsWith(QStringLiteral("senha ")))
-            typeInto(field("edtSenha"), argument);
+            typeOver(field("edtSenha"), argument);
         else if (step == u"entrar")
             QTest::mouseClick(button("btnOK"), Qt::LeftButton);
         else
             QFAIL(qPrintable(step));
     }
 
-    QCOMPARE(m_messages->texts(), messages);
-    for (const auto &shown : std::as_const(m_messages->shown))
+    QCOMPARE(m_bench.messages->texts(), messages);
+    for (const auto &shown : std::as_const(m_bench.messages->shown))
         QCOMPARE(shown.kind, MessageDialog::Kind::Information);
-    QCOMPARE(m_login->result() == QDialog::Accepted, accepted);
-    QCOMPARE(m_login->isVisible(), !accepted);
+    QCOMPARE(m_bench.dialog->result() == QDialog::Accepted, accepted);
+    QCOMPARE(m_bench.dialog->isVisible(), !accepted);
     QCOMPARE(UsuarioLogado.id, loggedUser);
     if (accepted) {
         QCOMPARE(UsuarioLogado.abl, QStringLiteral("S"));
@@ -452,7 +423,7 @@ void tst_Login::rememberedCnpjWaitsForTheFieldToBeLeft()
 {
     writeIni(QString(QStringLiteral("  ") + ativa + QStringLiteral(" ")));
     open();
-    QCOMPARE(m_login->caminhoIni(), iniPath());
+    QCOMPARE(m_bench.dialog->caminhoIni(), iniPath());
     QCOMPARE(field("edtCNPJ")->text(), ativa);
     QVERIFY(field("edtCNPJ")->hasFocus());
     QVERIFY(!field("edtUsuario")->isEnabled());
@@ -461,14 +432,14 @@ void tst_Login::rememberedCnpjWaitsForTheFieldToBeLeft()
     QTest::keyClick(field("edtCNPJ"), Qt::Key_Tab);
     QVERIFY(field("edtUsuario")->isEnabled());
     QVERIFY(field("edtUsuario")->hasFocus());
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_bench.messages->shown.isEmpty());
 }
 
 void tst_Login::missingIniGivesAnEmptyField()
 {
     open();
     QCOMPARE(field("edtCNPJ")->text(), QString());
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_bench.messages->shown.isEmpty());
     QVERIFY(!QFile::exists(iniPath()));
 }
 
@@ -481,10 +452,10 @@ void tst_Login::iniKeepsItsOtherContents()
     }
     open();
     enterCnpj(ativa);
-    typeInto(field("edtUsuario"), QStringLiteral("ADMIN"));
-    typeInto(field("edtSenha"), QStringLiteral("ADMIN"));
+    typeOver(field("edtUsuario"), QStringLiteral("ADMIN"));
+    typeOver(field("edtSenha"), QStringLiteral("ADMIN"));
     QTest::mouseClick(button("btnOK"), Qt::LeftButton);
-    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Accepted));
 
     QSettings ini(iniPath(), QSettings::IniFormat);
     QCOMPARE(ini.value(QStringLiteral("Login/CNPJ")).toString(), ativa);
@@ -505,32 +476,32 @@ void tst_Login::unwritableIniKeepsTheDialogOpen()
 {
     QFETCH(QString, folder);
     QFETCH(QString, blocker);
-    const QString blockerPath = m_iniDir->filePath(blocker);
+    const QString blockerPath = m_bench.iniDir->filePath(blocker);
     if (blocker.endsWith(u'/')) {
         QVERIFY(QDir().mkpath(blockerPath));
     } else {
         QFile file(blockerPath);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    const QString folderPath = m_iniDir->filePath(folder);
-    m_login = std::make_unique<TfrmLogin>();
-    m_login->setIniDirectory(folderPath);
-    m_login->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_login.get()));
+    const QString folderPath = m_bench.iniDir->filePath(folder);
+    m_bench.dialog = std::make_unique<TfrmLogin>();
+    m_bench.dialog->setIniDirectory(folderPath);
+    m_bench.dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_bench.dialog.get()));
 
     enterCnpj(ativa);
-    typeInto(field("edtUsuario"), QStringLiteral("ADMIN"));
-    typeInto(field("edtSenha"), QStringLiteral("ADMIN"));
+    typeOver(field("edtUsuario"), QStringLiteral("ADMIN"));
+    typeOver(field("edtSenha"), QStringLiteral("ADMIN"));
     // The click whose handling failed counts as not handled.
     QTest::ignoreMessage(QtWarningMsg, "Mouse event \"MouseRelease\" not accepted by receiving widget");
     QTest::mouseClick(button("btnOK"), Qt::LeftButton);
 
     const QString path = QDir(folderPath).filePath(QStringLiteral("ul_associacao.ini"));
-    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Unable to write to ") + path});
-    QCOMPARE(m_messages->shown.at(0).kind, MessageDialog::Kind::Error);
-    QCOMPARE(m_messages->shown.at(0).title, Application::title());
-    QVERIFY(m_login->isVisible());
-    QCOMPARE(m_login->result(), int(QDialog::Rejected));
+    QCOMPARE(m_bench.messages->texts(), QStringList{QStringLiteral("Unable to write to ") + path});
+    QCOMPARE(m_bench.messages->shown.at(0).kind, MessageDialog::Kind::Error);
+    QCOMPARE(m_bench.messages->shown.at(0).title, Application::title());
+    QVERIFY(m_bench.dialog->isVisible());
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Rejected));
     // The user was already taken; "Entrar" may be pressed again.
     QCOMPARE(UsuarioLogado.id, 10);
     QVERIFY(button("btnOK")->isEnabled());
@@ -541,7 +512,7 @@ void tst_Login::unwritableIniKeepsTheDialogOpen()
     else
         QVERIFY(QFile::remove(blockerPath));
     QTest::mouseClick(button("btnOK"), Qt::LeftButton);
-    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Accepted));
     QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Login/CNPJ")).toString(), ativa);
 }
 
@@ -553,10 +524,10 @@ void tst_Login::databaseErrorReachesTheCatchPointAndClosesTheUserFields()
     // The administrator ends the program's attachment, and the program can't
     // read the association when it attaches again: on the embedded engine
     // the database file is away, on the server the right to read is.
-    const QString path = m_modules->database().path();
+    const QString path = m_bench.modules->database().path();
     const QString away = path + QStringLiteral(".fora");
     {
-        FbConnection owner(m_modules->database().ownerSettings());
+        FbConnection owner(m_bench.modules->database().ownerSettings());
         if (TestDatabase::onServer())
             FbStatement(owner, QStringLiteral("revoke select on ASSOCIACAO from user ULMORA")).execute();
         FbStatement(owner, QStringLiteral("delete from mon$attachments where mon$attachment_id <> current_connection"))
@@ -567,19 +538,19 @@ void tst_Login::databaseErrorReachesTheCatchPointAndClosesTheUserFields()
     enterCnpj(ativa);
     if (TestDatabase::onServer()) {
         // An attachment keeps the rights it met: the program attaches anew.
-        FbConnection owner(m_modules->database().ownerSettings());
+        FbConnection owner(m_bench.modules->database().ownerSettings());
         FbStatement(owner, QStringLiteral("grant select on ASSOCIACAO to user ULMORA")).execute();
         FbStatement(owner, QStringLiteral("delete from mon$attachments where mon$attachment_id <> current_connection"))
             .execute();
     } else {
         QVERIFY(QFile::rename(away, path));
     }
-    QCOMPARE(m_messages->shown.size(), 1);
-    QCOMPARE(m_messages->shown.at(0).kind, MessageDialog::Kind::Error);
-    QCOMPARE(m_messages->shown.at(0).title, QStringLiteral("Erro"));
-    QVERIFY2(m_messages->shown.at(0).details.contains(QStringLiteral("ASSOCIACAO")),
-             qPrintable(m_messages->shown.at(0).details));
-    QVERIFY(m_login->isVisible());
+    QCOMPARE(m_bench.messages->shown.size(), 1);
+    QCOMPARE(m_bench.messages->shown.at(0).kind, MessageDialog::Kind::Error);
+    QCOMPARE(m_bench.messages->shown.at(0).title, QStringLiteral("Erro"));
+    QVERIFY2(m_bench.messages->shown.at(0).details.contains(QStringLiteral("ASSOCIACAO")),
+             qPrintable(m_bench.messages->shown.at(0).details));
+    QVERIFY(m_bench.dialog->isVisible());
     QVERIFY(!field("edtUsuario")->isEnabled());
     QVERIFY(!button("btnOK")->isEnabled());
 
@@ -601,10 +572,10 @@ void tst_Login::enterMovesOnAndPressesButtons()
     QTest::keyClicks(field("edtSenha"), QStringLiteral("ADMIN"));
     QTest::keyClick(field("edtSenha"), Qt::Key_Return);
     QVERIFY(button("btnOK")->hasFocus());
-    QVERIFY(m_login->isVisible());
+    QVERIFY(m_bench.dialog->isVisible());
     QTest::keyClick(button("btnOK"), Qt::Key_Return);
-    QCOMPARE(m_login->result(), int(QDialog::Accepted));
-    QVERIFY(m_messages->shown.isEmpty());
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Accepted));
+    QVERIFY(m_bench.messages->shown.isEmpty());
 }
 
 void tst_Login::enterAfterAnInactiveCnpjRestsOnCancela()
@@ -612,12 +583,12 @@ void tst_Login::enterAfterAnInactiveCnpjRestsOnCancela()
     open();
     QTest::keyClicks(field("edtCNPJ"), inativa);
     QTest::keyClick(field("edtCNPJ"), Qt::Key_Return);
-    QCOMPARE(m_messages->texts(), QStringList{msgInativo});
+    QCOMPARE(m_bench.messages->texts(), QStringList{msgInativo});
     // The user fields are skipped: the next control that can take the focus.
     QVERIFY(button("btnCancela")->hasFocus());
     QTest::keyClick(button("btnCancela"), Qt::Key_Return);
-    QCOMPARE(m_login->result(), int(QDialog::Rejected));
-    QVERIFY(!m_login->isVisible());
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Rejected));
+    QVERIFY(!m_bench.dialog->isVisible());
 }
 
 void tst_Login::escapeCancels()
@@ -625,8 +596,8 @@ void tst_Login::escapeCancels()
     open();
     QTest::keyClicks(field("edtCNPJ"), ativa);
     QTest::keyClick(field("edtCNPJ"), Qt::Key_Escape);
-    QCOMPARE(m_login->result(), int(QDialog::Rejected));
-    QVERIFY(!m_login->isVisible());
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Rejected));
+    QVERIFY(!m_bench.dialog->isVisible());
     QVERIFY(!QFile::exists(iniPath()));
 }
 
@@ -640,12 +611,12 @@ void tst_Login::cnpjKeepsItsHighlightWhileItsMessageShows()
     QCOMPARE(cnpj->palette().color(QPalette::Active, QPalette::Base), highlight);
 
     QColor duringMessage;
-    m_messages->onShow = [&](const MessageDialogHook::Shown &) {
+    m_bench.messages->onShow = [&](const MessageDialogHook::Shown &) {
         duringMessage = cnpj->palette().color(QPalette::Active, QPalette::Base);
     };
     QTest::keyClicks(cnpj, inativa);
     QTest::keyClick(cnpj, Qt::Key_Tab);
-    QCOMPARE(m_messages->shown.size(), 1);
+    QCOMPARE(m_bench.messages->shown.size(), 1);
     QCOMPARE(duringMessage, highlight);
     QCOMPARE(cnpj->palette().color(QPalette::Active, QPalette::Base), standard);
 

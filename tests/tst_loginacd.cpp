@@ -7,6 +7,7 @@
 #include "DataModules.h"
 #include "KeyTyping.h"
 #include "LanguageControl.h"
+#include "LoginBench.h"
 #include "MessageDialogHook.h"
 #include "Session.h"
 #include "TUsuarios.h"
@@ -75,70 +76,49 @@ private slots:
 
 private:
     void open();
-    QLineEdit *field(const char *name) const { return m_login->findChild<QLineEdit *>(QLatin1StringView(name)); }
-    QPushButton *button(const char *name) const { return m_login->findChild<QPushButton *>(QLatin1StringView(name)); }
-    void typeInto(QLineEdit *edit, const QString &text);
+    QLineEdit *field(const char *name) const { return m_bench.dialog->findChild<QLineEdit *>(QLatin1StringView(name)); }
+    QPushButton *button(const char *name) const
+    {
+        return m_bench.dialog->findChild<QPushButton *>(QLatin1StringView(name));
+    }
     // Fills the three fields and clicks "Entrar".
     void attempt(const QString &cnpj, const QString &usuario, const QString &senha);
-    QString iniPath(const QString &name) const { return m_iniDir->filePath(name); }
+    QString iniPath(const QString &name) const { return m_bench.iniDir->filePath(name); }
 
-    std::unique_ptr<DataModules> m_modules;
-    std::unique_ptr<WidgetFeedback> m_feedback;
-    std::unique_ptr<QTemporaryDir> m_iniDir;
-    std::unique_ptr<TfrmLoginAcd> m_login;
-    std::unique_ptr<MessageDialogHook> m_messages;
+    LoginBench<TfrmLoginAcd> m_bench;
 };
 
 void tst_LoginAcd::initTestCase()
 {
-    LanguageControl::install();
-    m_modules = std::make_unique<DataModules>(QString::fromUtf8(fixture));
-    QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
-    m_feedback = std::make_unique<WidgetFeedback>();
+    const QString error = m_bench.setUp(QString::fromUtf8(fixture));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
 }
 
 void tst_LoginAcd::cleanupTestCase()
 {
-    m_feedback.reset();
-    m_modules.reset();
+    m_bench.tearDown();
 }
 
 void tst_LoginAcd::init()
 {
-    UsuarioLogado = TUsuarioLogado();
-    m_iniDir = std::make_unique<QTemporaryDir>();
-    m_messages = std::make_unique<MessageDialogHook>();
+    m_bench.begin();
 }
 
 void tst_LoginAcd::cleanup()
 {
-    m_login.reset();
-    m_messages.reset();
-    m_iniDir.reset();
+    m_bench.end();
 }
 
 void tst_LoginAcd::open()
 {
-    m_login = std::make_unique<TfrmLoginAcd>();
-    m_login->setIniDirectory(m_iniDir->path());
-    m_login->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_login.get()));
-}
-
-void tst_LoginAcd::typeInto(QLineEdit *edit, const QString &text)
-{
-    if (!edit->hasFocus())
-        QTest::mouseClick(edit, Qt::LeftButton);
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    typeText(edit, text);
+    QVERIFY(m_bench.open());
 }
 
 void tst_LoginAcd::attempt(const QString &cnpj, const QString &usuario, const QString &senha)
 {
-    typeInto(field("edtCNPJ"), cnpj);
-    typeInto(field("edtUsuario"), usuario);
-    typeInto(field("edtSenha"), senha);
+    typeOver(field("edtCNPJ"), cnpj);
+    typeOver(field("edtUsuario"), usuario);
+    typeOver(field("edtSenha"), senha);
     QTest::mouseClick(button("btnOK"), Qt::LeftButton);
 }
 
@@ -206,17 +186,18 @@ void tst_LoginAcd::logins()
 
     if (user == 0) {
         // One message, whichever of the three was wrong; nothing is kept.
-        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Usuário ou senha inválidos, ou acesso não ativo.")});
-        QCOMPARE(m_messages->shown.at(0).kind, MessageDialog::Kind::Information);
-        QVERIFY(m_login->isVisible());
+        QCOMPARE(m_bench.messages->texts(),
+                 QStringList{QStringLiteral("Usuário ou senha inválidos, ou acesso não ativo.")});
+        QCOMPARE(m_bench.messages->shown.at(0).kind, MessageDialog::Kind::Information);
+        QVERIFY(m_bench.dialog->isVisible());
         QCOMPARE(UsuarioLogado.id, 0);
         QCOMPARE(AssociadoAtual->id(), memberBefore);
         QCOMPARE(AssociacaoAtual->id(), associationBefore);
         QVERIFY(!QFile::exists(iniPath(TfrmLoginAcd::nomeIni())));
         return;
     }
-    QCOMPARE(m_messages->texts(), QStringList());
-    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+    QCOMPARE(m_bench.messages->texts(), QStringList());
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Accepted));
     QCOMPARE(UsuarioLogado.id, user);
     QCOMPARE(UsuarioLogado.id_pai, member);
     QCOMPARE(UsuarioLogado.senha, QString());
@@ -267,8 +248,8 @@ void tst_LoginAcd::initialPasswordIsTold()
 
     open();
     attempt(ativa, usuario, senha);
-    QCOMPARE(m_login->result(), int(QDialog::Accepted));
-    QCOMPARE(m_login->senhaInicial(), inicial);
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(m_bench.dialog->senhaInicial(), inicial);
 }
 
 void tst_LoginAcd::thirdRefusalInARowClosesTheDialog()
@@ -276,12 +257,12 @@ void tst_LoginAcd::thirdRefusalInARowClosesTheDialog()
     open();
     for (int i = 1; i <= 2; ++i) {
         attempt(ativa, QStringLiteral("MERCADO"), QStringLiteral("ERRADA"));
-        QVERIFY(m_login->isVisible());
+        QVERIFY(m_bench.dialog->isVisible());
     }
     attempt(inativa, QStringLiteral("VALE"), QStringLiteral("VALE1234"));
-    QVERIFY(!m_login->isVisible());
-    QCOMPARE(m_login->result(), int(QDialog::Rejected));
-    QCOMPARE(m_messages->shown.size(), 3);
+    QVERIFY(!m_bench.dialog->isVisible());
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(m_bench.messages->shown.size(), 3);
     QCOMPARE(UsuarioLogado.id, 0);
 }
 
@@ -323,15 +304,15 @@ void tst_LoginAcd::emptyFieldsAreNoAttempt()
     open();
     attempt(ativa, QStringLiteral("MERCADO"), QStringLiteral("ERRADA"));
     attempt(ativa, QStringLiteral("MERCADO"), QStringLiteral("ERRADA"));
-    m_messages->clear();
+    m_bench.messages->clear();
     // Two refusals, then a field left empty: its message, the field gets the
     // focus, and the count of refusals stays where it was.
     attempt(cnpj, usuario, senha);
-    QCOMPARE(m_messages->texts(), QStringList{message});
-    QVERIFY(m_login->isVisible());
+    QCOMPARE(m_bench.messages->texts(), QStringList{message});
+    QVERIFY(m_bench.dialog->isVisible());
     QCOMPARE(QApplication::focusWidget(), field(focus.toLatin1().constData()));
     attempt(ativa, QStringLiteral("MERCADO"), QStringLiteral("MERCADO1"));
-    QCOMPARE(m_login->result(), int(QDialog::Accepted));
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Accepted));
 }
 
 void tst_LoginAcd::iniOfItsOwn()
@@ -343,8 +324,8 @@ void tst_LoginAcd::iniOfItsOwn()
     open();
     QCOMPARE(field("edtCNPJ")->text(), QString());
     attempt(QStringLiteral("11.222.333/0001-81"), QStringLiteral("MERCADO"), QStringLiteral("MERCADO1"));
-    QCOMPARE(m_login->result(), int(QDialog::Accepted));
-    QCOMPARE(m_login->caminhoIni(), iniPath(QStringLiteral("ul_associado.ini")));
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(m_bench.dialog->caminhoIni(), iniPath(QStringLiteral("ul_associado.ini")));
     QCOMPARE(QSettings(iniPath(QStringLiteral("ul_associado.ini")), QSettings::IniFormat)
                  .value(QStringLiteral("Login/CNPJ"))
                  .toString(),
@@ -355,10 +336,10 @@ void tst_LoginAcd::iniOfItsOwn()
              inativa);
 
     // The next start offers it.
-    m_login = std::make_unique<TfrmLoginAcd>();
-    m_login->setIniDirectory(m_iniDir->path());
-    m_login->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_login.get()));
+    m_bench.dialog = std::make_unique<TfrmLoginAcd>();
+    m_bench.dialog->setIniDirectory(m_bench.iniDir->path());
+    m_bench.dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_bench.dialog.get()));
     QCOMPARE(field("edtCNPJ")->text(), QStringLiteral("11.222.333/0001-81"));
 }
 
@@ -378,7 +359,7 @@ void tst_LoginAcd::enterMovesOnAndEscapeCancels()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), button("btnOK"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(m_login->result(), int(QDialog::Rejected));
+    QCOMPARE(m_bench.dialog->result(), int(QDialog::Rejected));
     QCOMPARE(UsuarioLogado.id, 0);
 }
 

@@ -100,6 +100,18 @@ void tst_PrincipalAcd::packages()
         QVERIFY(button);
         QCOMPARE(button->isEnabled(), e.contratado);
     }
+    // "Negativação" is a menu, from the toolbar too; its items follow the package.
+    QMenu *negativacao = window.actNegativacao()->menu();
+    QVERIFY(negativacao);
+    QStringList items;
+    for (QAction *item : negativacao->actions()) {
+        items << menuText(item);
+        QCOMPARE(item->isEnabled(), pct02 == u"S");
+    }
+    QCOMPARE(items, (QStringList{QStringLiteral("Negativar parceiro"), QStringLiteral("Minhas negativações"),
+                                 QStringLiteral("Consulta")}));
+    QCOMPARE(qobject_cast<QToolButton *>(toolbar->widgetForAction(window.actNegativacao()))->popupMode(),
+             QToolButton::InstantPopup);
     // What needs no package is always there.
     QVERIFY(window.actParceiro()->isEnabled());
     QVERIFY(window.actSair()->isEnabled());

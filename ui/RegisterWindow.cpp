@@ -1,5 +1,6 @@
 #include "RegisterWindow.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -60,4 +61,18 @@ private:
 void placeInWorkArea(QWidget *window)
 {
     new WorkAreaPlacement(window);
+}
+
+TTipoPesqParceiro chosenSearchField(const QComboBox *list)
+{
+    switch (list->findText(list->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive)) {
+    case 1:
+        return tpDocumento;
+    case 2:
+        return tpEndereco;
+    case 3:
+        return tpBairro;
+    default:
+        return tpNome;
+    }
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Selectors.h"
+
+class QComboBox;
 class QWidget;
 
 // A register window (a list window: members, users, ...) lives in the main
@@ -16,3 +19,8 @@ class QWidget;
 // of the work area. Resizing from there is the window's layout's business.
 // Outside a work area (a window shown on its own) nothing changes.
 void placeInWorkArea(QWidget *window);
+
+// The field a register window's "search by" list chooses; its entries are,
+// in order, name, document, address and district. A text typed over the
+// list that names no entry searches by name.
+TTipoPesqParceiro chosenSearchField(const QComboBox *list);

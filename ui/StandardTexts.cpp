@@ -84,3 +84,8 @@ QString StandardTexts::replacement(const QString &standardText)
     };
     return table.value(standardText);
 }
+
+QString StandardTexts::pacoteNaoContratado(const QString &pacote)
+{
+    return QStringLiteral("Pacote %1 não contratado. Fale com a sua associação.").arg(pacote);
+}

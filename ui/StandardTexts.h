@@ -19,4 +19,8 @@ public:
     // The caption that replaces one of the toolkit's own standard texts, or
     // an empty string when the text is not one of them.
     static QString replacement(const QString &standardText);
+
+    // What a member is told about a package ("Financeiro", "Negativação")
+    // it has not contracted.
+    static QString pacoteNaoContratado(const QString &pacote);
 };

@@ -79,17 +79,7 @@ QAction *TfrmCadAssociado::actExclui() const
 
 TTipoPesqParceiro TfrmCadAssociado::tipoPesquisa() const
 {
-    // A text typed over the list that names no entry searches by name.
-    switch (ui->cbbTipoPesq->findText(ui->cbbTipoPesq->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive)) {
-    case 1:
-        return tpDocumento;
-    case 2:
-        return tpEndereco;
-    case 3:
-        return tpBairro;
-    default:
-        return tpNome;
-    }
+    return chosenSearchField(ui->cbbTipoPesq);
 }
 
 void TfrmCadAssociado::actPesqExecute()

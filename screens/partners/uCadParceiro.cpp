@@ -6,6 +6,7 @@
 #include "BrowseGrid.h"
 #include "Feedback.h"
 #include "MessageDialog.h"
+#include "PacoteNegativacao.h"
 #include "RegisterWindow.h"
 #include "Session.h"
 #include "TListaParceiro.h"
@@ -16,6 +17,7 @@
 #include "uDM.h"
 #include "uDMds.h"
 #include "uDigitaDoc.h"
+#include "uNegativar.h"
 #include "uParceiro.h"
 #include "uRotinas.h"
 
@@ -40,6 +42,10 @@ TfrmCadParceiro::TfrmCadParceiro(QWidget *parent) : QWidget(parent), ui(std::mak
     bindToAction(ui->btnNovo, ui->actNovo);
     bindToAction(ui->btnEdita, ui->actEdita);
     bindToAction(ui->btnExclui, ui->actExclui);
+    connect(ui->actNegativa, &QAction::triggered, this, &TfrmCadParceiro::actNegativaExecute);
+    bindToAction(ui->btnNegativa, ui->actNegativa);
+    if (!PacoteNegativacao::contratado())
+        ui->btnNegativa->setToolTip(PacoteNegativacao::naoContratado());
     connect(ui->btnFechar, &QPushButton::clicked, this, &QWidget::close);
 
     UpperCaseValidator::apply(ui->edtPesq);
@@ -83,19 +89,14 @@ QAction *TfrmCadParceiro::actExclui() const
     return ui->actExclui;
 }
 
+QAction *TfrmCadParceiro::actNegativa() const
+{
+    return ui->actNegativa;
+}
+
 TTipoPesqParceiro TfrmCadParceiro::tipoPesquisa() const
 {
-    // A text typed over the list that names no entry searches by name.
-    switch (ui->cbbTipoPesq->findText(ui->cbbTipoPesq->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive)) {
-    case 1:
-        return tpDocumento;
-    case 2:
-        return tpEndereco;
-    case 3:
-        return tpBairro;
-    default:
-        return tpNome;
-    }
+    return chosenSearchField(ui->cbbTipoPesq);
 }
 
 TTipoParceiro TfrmCadParceiro::tipoParceiro() const
@@ -140,6 +141,14 @@ void TfrmCadParceiro::dsPesParceiroDataChange()
     ui->actEdita->setEnabled(DMds->cdsPesqParceiro->recordCount() > 0);
     // Another member's partner is only shown.
     ui->actExclui->setEnabled(doMembro());
+    ui->actNegativa->setEnabled(doMembro() && PacoteNegativacao::contratado());
+}
+
+void TfrmCadParceiro::actNegativaExecute()
+{
+    if (!doMembro())
+        return;
+    TfrmNegativar::Negativar(DMds->cdsPesqParceiro->integer(u"PAR_I_COD"), this);
 }
 
 void TfrmCadParceiro::LocalizaParceiro(qint32 id)

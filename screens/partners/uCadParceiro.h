@@ -37,11 +37,15 @@ public:
     QAction *actNovo() const;
     QAction *actEdita() const;
     QAction *actExclui() const;
+    QAction *actNegativa() const;
 
     void actPesqExecute();
     void actNovoExecute();
     void actEditaExecute();
     void actExcluiExecute();
+    // Puts the current partner, one of the member's own, on the negative
+    // list (package Negativação).
+    void actNegativaExecute();
 
     // What the window's three selectors stand for.
     TTipoPesqParceiro tipoPesquisa() const;
