@@ -6,6 +6,7 @@
 #include "MessageDialog.h"
 #include "PasswordStarStyle.h"
 #include "Session.h"
+#include "TListaUsuarios.h"
 #include "TUsuarios.h"
 #include "Trim.h"
 #include "UpperCaseValidator.h"
@@ -68,14 +69,28 @@ void TfrmTrocaSenha::btnOKClick()
     const QString senha = Trim(ui->edtNovaSenha->text());
     if (!ValidaSenha(senha, Trim(ui->edtConfirma->text())))
         return;
+    // The user as stored now with only its password changed: the session's
+    // copy was read at the login, and writing it back would undo what
+    // another seat changed in the user since. Without a stored row the
+    // session's copy goes, and the database refuses it as deleted.
     TUsuarios user;
     user.setId(UsuarioLogado.id);
     user.setNome(UsuarioLogado.nome);
     user.setUsuario(UsuarioLogado.usuario);
-    user.setSenha(senha);
     user.setAbilitado(UsuarioLogado.abl);
     user.setMst(UsuarioLogado.mst);
     user.setId_pai(UsuarioLogado.id_pai);
+    const std::unique_ptr<TListaUsuarios> stored = DM->LeUsuario(UsuarioLogado.id_pai);
+    for (const auto &current : stored->Lista()) {
+        if (current->id() == UsuarioLogado.id) {
+            user.setNome(current->nome());
+            user.setUsuario(current->usuario());
+            user.setAbilitado(current->abilitado());
+            user.setMst(current->mst());
+            user.setVersao(current->versao());
+        }
+    }
+    user.setSenha(senha);
     if (!DM->IUAcdUsuarios(user))
         return;
     accept();

@@ -13,7 +13,8 @@
 //   3  1 and 2 for a text that matches about 1% of them;
 //   4  single rows: a member with its contacts, the document check, the city
 //      search by code and by a part of the name;
-//   5  the writes of a new member;
+//   5  the writes of a new member (each statement, and the editor's store of
+//      member, contacts and login user in one transaction) and of an edit;
 //   6  the peak memory while the member list shows every member.
 // Every figure is the median of several repetitions (wall time); the summary
 // at the end sets them against their targets.
@@ -327,27 +328,59 @@ enum class Escrita { Associado, Fones, Usuario, Todas };
 
 // Each iteration writes one new member (or its contacts, or its user) and,
 // outside the timing, deletes it again, so the database keeps its size.
+// Todas is what the member editor's OK stores: the member, its contacts and
+// its login user in one transaction.
 void BM_Escrita(benchmark::State &state, Escrita qual)
 {
     for (auto _ : state) {
         const std::unique_ptr<TAssociado> novo = novoAssociado();
         TAssociado &a = *novo;
-        if (qual == Escrita::Associado || qual == Escrita::Todas) {
+        if (qual == Escrita::Todas) {
+            TUsuarios login = loginDe(a);
+            if (!DM->GravaAssociado(a, &login))
+                feedback->messages << u"the new member was not stored"_s;
+        } else if (qual == Escrita::Associado) {
             DM->IUAssociado(a);
         } else {
             state.PauseTiming();
             DM->IUAssociado(a);
             state.ResumeTiming();
         }
-        if (qual == Escrita::Fones || qual == Escrita::Todas)
+        if (qual == Escrita::Fones)
             DM->IUAcdFones(a);
-        if (qual == Escrita::Usuario || qual == Escrita::Todas)
+        if (qual == Escrita::Usuario)
             DM->IUAcdUsuarios(loginDe(a));
         state.PauseTiming();
         if (a.id() == 0 || !DM->ExcluirAssociado(a.id()))
             feedback->messages << u"the new member was not stored or not deleted"_s;
         state.ResumeTiming();
     }
+    failed(state);
+}
+
+// An edit stored from the editor: the member and its two contacts, each
+// with the version it was read with, in one transaction. The member is read
+// again outside the timing before each store, as the editor would have it.
+void BM_Edicao(benchmark::State &state)
+{
+    const std::unique_ptr<TAssociado> novo = novoAssociado();
+    TUsuarios login = loginDe(*novo);
+    if (!DM->GravaAssociado(*novo, &login)) {
+        state.SkipWithError("the member to edit was not stored");
+        return;
+    }
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::unique_ptr<TAssociado> lido = DM->LeAssociadoID(novo->id());
+        lido->setNumero(QString::number(++n));
+        lido->fones().at(0)->setFone(QString::number(32220000 + n));
+        state.ResumeTiming();
+        if (!DM->GravaAssociado(*lido, nullptr))
+            feedback->messages << u"the edited member was not stored"_s;
+    }
+    if (!DM->ExcluirAssociado(novo->id()))
+        feedback->messages << u"the edited member was not deleted"_s;
     failed(state);
 }
 
@@ -388,8 +421,9 @@ public:
         target("search of 100,000 rows to the grid", "2_SearchToGrid/todos", 1000.0);
         target("the same through the member list window", "2_Window/todos", 1000.0);
         target("100,000 rows into the grid's table, already read", "2_FillOnly/todos", 500.0);
-        for (const char *single : {"4_LeAssociadoID", "4_BuscaDoc", "4_PesqCidade/ibge", "4_PesqCidade/nome",
-                                   "5_IUAssociado", "5_IUAcdFones", "5_IUAcdUsuarios"})
+        for (const char *single :
+             {"4_LeAssociadoID", "4_BuscaDoc", "4_PesqCidade/ibge", "4_PesqCidade/nome", "5_IUAssociado",
+              "5_IUAcdFones", "5_IUAcdUsuarios", "5_NovoAssociado", "5_EdicaoAssociado"})
             target(single, single, 5.0);
         const auto peak = m_peak.find("6_PeakMemory/window");
         if (peak != m_peak.end())
@@ -475,6 +509,7 @@ void registerAll(int repetitions)
     small(benchmark::RegisterBenchmark("5_IUAcdFones", BM_Escrita, Escrita::Fones));
     small(benchmark::RegisterBenchmark("5_IUAcdUsuarios", BM_Escrita, Escrita::Usuario));
     small(benchmark::RegisterBenchmark("5_NovoAssociado", BM_Escrita, Escrita::Todas));
+    small(benchmark::RegisterBenchmark("5_EdicaoAssociado", BM_Edicao));
 }
 
 } // namespace

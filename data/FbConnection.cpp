@@ -9,7 +9,24 @@ using namespace Firebird;
 
 FbConnection::FbConnection(ConnectionSettings settings) : m_settings(std::move(settings))
 {
+    setLockTimeout(defaultLockTimeout);
     attach();
+}
+
+void FbConnection::setLockTimeout(int seconds)
+{
+    m_lockTimeout = seconds;
+    const ISC_LONG timeout = seconds;
+    m_tpb.clear();
+    m_tpb.append(char(isc_tpb_version3));
+    m_tpb.append(char(isc_tpb_write));
+    m_tpb.append(char(isc_tpb_read_committed));
+    m_tpb.append(char(isc_tpb_rec_version));
+    m_tpb.append(char(isc_tpb_wait));
+    m_tpb.append(char(isc_tpb_lock_timeout));
+    m_tpb.append(char(sizeof timeout));
+    for (unsigned i = 0; i < sizeof timeout; ++i) // little-endian, as the engine reads it
+        m_tpb.append(char((timeout >> (8 * i)) & 0xff));
 }
 
 FbConnection::~FbConnection()
@@ -107,16 +124,17 @@ void FbConnection::reconnect()
 ITransaction *FbConnection::startTransaction()
 {
     fb::Status status;
+    const auto *tpb = reinterpret_cast<const unsigned char *>(m_tpb.constData());
     if (isAttached()) {
         try {
-            return m_attachment->startTransaction(&status, 0, nullptr);
+            return m_attachment->startTransaction(&status, unsigned(m_tpb.size()), tpb);
         } catch (const FbException &e) {
             if (!fb::toError(e.getStatus()).isConnectionLost())
                 throw;
         }
     }
     reconnect();
-    return m_attachment->startTransaction(&status, 0, nullptr);
+    return m_attachment->startTransaction(&status, unsigned(m_tpb.size()), tpb);
 }
 
 ITransaction *FbConnection::openTransaction() const

@@ -2,6 +2,8 @@
 
 #include "ConnectionSettings.h"
 
+#include <QByteArray>
+
 namespace Firebird {
 class IAttachment;
 class ITransaction;
@@ -31,13 +33,26 @@ public:
     void reconnect();
     quint64 generation() const { return m_generation; }
 
+    // How the statements' transactions run: read committed (a write sees
+    // what other seats committed, and the row versions tell whether the
+    // row it writes changed since it was read), waiting for a row another
+    // seat's open transaction holds for at most lockTimeout() seconds, after
+    // which the write fails with a lock time-out instead of blocking the
+    // window for as long as the other seat keeps it.
+    static constexpr int defaultLockTimeout = 3;
+    int lockTimeout() const { return m_lockTimeout; }
+    void setLockTimeout(int seconds);
+    // The transaction parameter block for those transactions.
+    const QByteArray &transactionParameters() const { return m_tpb; }
+
     // Starts a transaction of its own. A connection found lost here is
     // attached again once: nothing has run in the new transaction yet, so
-    // nothing can run twice. Throws FbException.
+    // nothing can run twice. Throws FbException (or FbError when attaching
+    // again fails).
     Firebird::ITransaction *startTransaction();
 
-    // The transaction of the guard open on this connection (see
-    // FbTransaction), or null when statements commit on their own.
+    // The transaction of the guard open on this connection (FbTransaction),
+    // or null when statements commit on their own.
     Firebird::ITransaction *openTransaction() const;
 
 private:
@@ -48,5 +63,7 @@ private:
     ConnectionSettings m_settings;
     Firebird::IAttachment *m_attachment = nullptr;
     quint64 m_generation = 0;
+    int m_lockTimeout = defaultLockTimeout;
+    QByteArray m_tpb;
     FbTransaction *m_guard = nullptr; // the outermost open guard
 };

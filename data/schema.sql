@@ -12,13 +12,17 @@
     database to fill what it does not know;
   - keys of new rows come from one generator per table, through a BEFORE
     INSERT trigger that fills a NULL key with gen_id(G, 1) and keeps a key
-    that was given explicitly (the program re-inserts a row it still holds
-    in memory with its old key when that row was deleted meanwhile);
+    that was given explicitly (data scripts load rows with their keys);
+  - the rows the program writes back after reading them carry a version
+    (see "Row versions"), so that a write never undoes another seat's write
+    or brings back a row another seat deleted;
   - the program reads GEN_ASSOCIADO_ID and GEN_PARCEIRO_ID right after an
     insert to learn the new key, so nothing else may draw from them;
   - flags are one character, 'S' or 'N';
-  - every statement the program runs commits on its own, so the stored
-    procedures below are the only places where several rows change together.
+  - rows that belong together (a member, its contacts and its login user; a
+    partner and its contacts) are written by the program in one
+    transaction; the stored procedures below change several rows in one
+    call.
 
   Load it with the UTF8 connection character set (-ch UTF8) so that the
   accented messages of the procedures are stored as written.
@@ -102,6 +106,7 @@ create table ASSOCIACAO_USUARIO (
     USU_A_ABL  char(1),
     ASS_I_COD  integer,
     USU_A_MST  char(1),
+    USU_I_VER  integer not null,
     constraint PK_ASSOCIACAO_USUARIO primary key (USU_I_COD),
     constraint FK_ASSOCIACAO_USUARIO_ASS foreign key (ASS_I_COD)
         references ASSOCIACAO (ASS_I_COD)
@@ -132,6 +137,7 @@ create table ASSOCIADO (
     ACD_A_PCT2  char(1),
     ACD_D_CAD   timestamp,
     USU_I_COD   integer,
+    ACD_I_VER  integer not null,
     constraint PK_ASSOCIADO primary key (ACD_I_COD),
     constraint FK_ASSOCIADO_ASS foreign key (ASS_I_COD)
         references ASSOCIACAO (ASS_I_COD)
@@ -151,12 +157,22 @@ create table ASSOCIADO (
    100,000. */
 create index IX_ASSOCIADO_CNPJ on ASSOCIADO (ACD_A_CNPJ);
 
+/* One document per association: two seats registering the same document at
+   the same moment both pass the program's own check, and this index lets
+   only the first through. A member without a document (empty text or NULL)
+   is not indexed: the expression gives NULL for it, and a unique index
+   holds any number of NULLs. */
+create unique index UK_ASSOCIADO_DOC on ASSOCIADO computed by (
+    case when coalesce(ACD_A_CNPJ, '') = '' then null
+         else cast(ASS_I_COD as varchar(11)) || '/' || ACD_A_CNPJ end);
+
 create table ASSOCIADO_CONTATO (
     ACC_I_COD  integer not null,
     ACC_A_CON  varchar(40),
     ACC_A_DDD  varchar(2),
     ACC_A_FON  varchar(15),
     ACD_I_COD  integer,
+    ACC_I_VER  integer not null,
     constraint PK_ASSOCIADO_CONTATO primary key (ACC_I_COD),
     constraint FK_ASSOCIADO_CONTATO_ACD foreign key (ACD_I_COD)
         references ASSOCIADO (ACD_I_COD)
@@ -176,6 +192,7 @@ create table ASSOCIADO_USUARIO (
     USU_A_ABL  char(1),
     ACD_I_COD  integer,
     USU_A_MST  char(1),
+    USU_I_VER  integer not null,
     constraint PK_ASSOCIADO_USUARIO primary key (USU_I_COD),
     constraint FK_ASSOCIADO_USUARIO_ACD foreign key (ACD_I_COD)
         references ASSOCIADO (ACD_I_COD)
@@ -214,6 +231,7 @@ create table PARCEIRO (
     ACD_I_COD       integer,
     PAR_D_CAD       date,
     USU_I_COD       integer,
+    PAR_I_VER       integer not null,
     constraint PK_PARCEIRO primary key (PAR_I_COD),
     constraint FK_PARCEIRO_ACD foreign key (ACD_I_COD)
         references ASSOCIADO (ACD_I_COD)
@@ -222,12 +240,19 @@ create table PARCEIRO (
 /* The partner search of one member orders by name. */
 create index IX_PARCEIRO_ACD_NOM on PARCEIRO (ACD_I_COD, PAR_A_NOM);
 
+/* One document per member among its partners, for the reason given at
+   UK_ASSOCIADO_DOC; partners without a document are not indexed. */
+create unique index UK_PARCEIRO_DOC on PARCEIRO computed by (
+    case when coalesce(PAR_A_CNPJ_CPF, '') = '' then null
+         else cast(ACD_I_COD as varchar(11)) || '/' || PAR_A_CNPJ_CPF end);
+
 create table PARCEIRO_CONTATO (
     PAC_I_COD  integer not null,
     PAC_A_CON  varchar(40),
     PAC_A_DDD  varchar(2),
     PAC_A_FON  varchar(15),
     PAR_I_COD  integer,
+    PAC_I_VER  integer not null,
     constraint PK_PARCEIRO_CONTATO primary key (PAC_I_COD),
     constraint FK_PARCEIRO_CONTATO_PAR foreign key (PAR_I_COD)
         references PARCEIRO (PAR_I_COD)
@@ -449,6 +474,141 @@ as
 begin
     if (new.PAG_I_COD is null) then
         new.PAG_I_COD = gen_id(GEN_ASSOCIADO_PAGAMENTO_ID, 1);
+end^
+
+set term ; ^
+
+/* ------------------------------------------------------------------ */
+/* Row versions                                                       */
+/* ------------------------------------------------------------------ */
+
+/* The rows that the program reads into a window and writes back (members,
+   their contacts and users, the association's users, partners and their
+   contacts) carry a version, 0 when inserted and one more at each update.
+   The program writes a row together with the version it read:
+   - an update that brings another version than the stored one is refused
+     with E_REGISTRO_ALTERADO: another seat wrote the row since it was read,
+     and writing it now would undo that write without anybody seeing it;
+   - an "update or insert" that finds no row to update inserts; when it
+     brings a version, the row had been read, so it was deleted since, and
+     the insert is refused with E_REGISTRO_EXCLUIDO instead of bringing the
+     row back. A new row is written without a version (NULL).
+   An update that does not name the version column (a change of password,
+   the statements of the procedures) keeps the stored version and so passes,
+   and moves it on like any other update. */
+create exception E_REGISTRO_ALTERADO
+    'Este registro foi alterado por outro usuário. Os dados serão lidos novamente.';
+create exception E_REGISTRO_EXCLUIDO
+    'Este registro foi excluído por outro usuário. Os dados serão lidos novamente.';
+
+set term ^ ;
+
+create trigger ASSOCIACAO_USUARIO_VER_BI for ASSOCIACAO_USUARIO
+active before insert position 1
+as
+begin
+    if (new.USU_I_VER is not null) then
+        exception E_REGISTRO_EXCLUIDO;
+    new.USU_I_VER = 0;
+end^
+
+create trigger ASSOCIACAO_USUARIO_VER_BU for ASSOCIACAO_USUARIO
+active before update position 1
+as
+begin
+    if (new.USU_I_VER is distinct from old.USU_I_VER) then
+        exception E_REGISTRO_ALTERADO;
+    new.USU_I_VER = old.USU_I_VER + 1;
+end^
+
+create trigger ASSOCIADO_VER_BI for ASSOCIADO
+active before insert position 1
+as
+begin
+    if (new.ACD_I_VER is not null) then
+        exception E_REGISTRO_EXCLUIDO;
+    new.ACD_I_VER = 0;
+end^
+
+create trigger ASSOCIADO_VER_BU for ASSOCIADO
+active before update position 1
+as
+begin
+    if (new.ACD_I_VER is distinct from old.ACD_I_VER) then
+        exception E_REGISTRO_ALTERADO;
+    new.ACD_I_VER = old.ACD_I_VER + 1;
+end^
+
+create trigger ASSOCIADO_CONTATO_VER_BI for ASSOCIADO_CONTATO
+active before insert position 1
+as
+begin
+    if (new.ACC_I_VER is not null) then
+        exception E_REGISTRO_EXCLUIDO;
+    new.ACC_I_VER = 0;
+end^
+
+create trigger ASSOCIADO_CONTATO_VER_BU for ASSOCIADO_CONTATO
+active before update position 1
+as
+begin
+    if (new.ACC_I_VER is distinct from old.ACC_I_VER) then
+        exception E_REGISTRO_ALTERADO;
+    new.ACC_I_VER = old.ACC_I_VER + 1;
+end^
+
+create trigger ASSOCIADO_USUARIO_VER_BI for ASSOCIADO_USUARIO
+active before insert position 1
+as
+begin
+    if (new.USU_I_VER is not null) then
+        exception E_REGISTRO_EXCLUIDO;
+    new.USU_I_VER = 0;
+end^
+
+create trigger ASSOCIADO_USUARIO_VER_BU for ASSOCIADO_USUARIO
+active before update position 1
+as
+begin
+    if (new.USU_I_VER is distinct from old.USU_I_VER) then
+        exception E_REGISTRO_ALTERADO;
+    new.USU_I_VER = old.USU_I_VER + 1;
+end^
+
+create trigger PARCEIRO_VER_BI for PARCEIRO
+active before insert position 1
+as
+begin
+    if (new.PAR_I_VER is not null) then
+        exception E_REGISTRO_EXCLUIDO;
+    new.PAR_I_VER = 0;
+end^
+
+create trigger PARCEIRO_VER_BU for PARCEIRO
+active before update position 1
+as
+begin
+    if (new.PAR_I_VER is distinct from old.PAR_I_VER) then
+        exception E_REGISTRO_ALTERADO;
+    new.PAR_I_VER = old.PAR_I_VER + 1;
+end^
+
+create trigger PARCEIRO_CONTATO_VER_BI for PARCEIRO_CONTATO
+active before insert position 1
+as
+begin
+    if (new.PAC_I_VER is not null) then
+        exception E_REGISTRO_EXCLUIDO;
+    new.PAC_I_VER = 0;
+end^
+
+create trigger PARCEIRO_CONTATO_VER_BU for PARCEIRO_CONTATO
+active before update position 1
+as
+begin
+    if (new.PAC_I_VER is distinct from old.PAC_I_VER) then
+        exception E_REGISTRO_ALTERADO;
+    new.PAC_I_VER = old.PAC_I_VER + 1;
 end^
 
 set term ; ^

@@ -63,26 +63,29 @@ void TDM::createRegistryStatements()
     // The registering user is a user of the association (the one logged in
     // when the member was written), so the name comes from that table.
     FDPesAssociado = statement(QStringLiteral(
-        "select acd.acd_i_cod, acd.acd_a_cnpj, acd.acd_a_ie, acd.acd_a_nom, acd.acd_a_lgr, acd.acd_a_num, "
+        "select acd.acd_i_cod, acd.acd_i_ver, acd.acd_a_cnpj, acd.acd_a_ie, acd.acd_a_nom, acd.acd_a_lgr, "
+        "acd.acd_a_num, "
         "acd.acd_a_cpl, acd.acd_a_brr, acd.acd_a_cep, acd.cid_a_cod, cd.cid_a_dsc, cd.cid_a_uf, acd.acd_a_mail, "
         "acd.ass_i_cod, ass.ass_a_cnpj, acd.acd_a_abl, acd.acd_a_pct1, acd.acd_a_pct2, acd.acd_d_cad, "
         "acd.usu_i_cod, au.usu_a_nom from ASSOCIADO acd left join cidade cd on (cd.cid_a_cod = acd.cid_a_cod) "
         "left join associacao ass on (ass.ass_i_cod = acd.ass_i_cod) "
         "left join associacao_usuario au on (au.usu_i_cod = acd.usu_i_cod) "
         "where (acd.acd_a_cnpj = :sCNPJ) or (acd.acd_i_cod = :iACD)"));
-    FDPesAcdFones = statement(
-        QStringLiteral("select ac.acc_i_cod, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon from associado_contato ac "
-                       "where (ac.acd_i_cod = :iACD) order by ac.acc_i_cod"));
-    FDPesAcdUsu = statement(QStringLiteral(
-        "select au.usu_i_cod, au.usu_a_nom, au.usu_a_usu, au.usu_a_sen, au.usu_a_abl, au.acd_i_cod, au.usu_a_mst "
-        "from associado_usuario au where (au.acd_i_cod = :iACD) order by au.usu_i_cod"));
-    FDPesAssUsu = statement(QStringLiteral(
-        "select au.usu_i_cod, au.usu_a_nom, au.usu_a_usu, au.usu_a_sen, au.usu_a_abl, au.ass_i_cod, au.usu_a_mst "
-        "from associacao_usuario au where (au.ass_i_cod = :iASS) order by au.usu_i_cod"));
+    FDPesAcdFones = statement(QStringLiteral(
+        "select ac.acc_i_cod, ac.acc_i_ver, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon from associado_contato ac "
+        "where (ac.acd_i_cod = :iACD) order by ac.acc_i_cod"));
+    FDPesAcdUsu
+        = statement(QStringLiteral("select au.usu_i_cod, au.usu_i_ver, au.usu_a_nom, au.usu_a_usu, au.usu_a_sen, "
+                                   "au.usu_a_abl, au.acd_i_cod, au.usu_a_mst "
+                                   "from associado_usuario au where (au.acd_i_cod = :iACD) order by au.usu_i_cod"));
+    FDPesAssUsu
+        = statement(QStringLiteral("select au.usu_i_cod, au.usu_i_ver, au.usu_a_nom, au.usu_a_usu, au.usu_a_sen, "
+                                   "au.usu_a_abl, au.ass_i_cod, au.usu_a_mst "
+                                   "from associacao_usuario au where (au.ass_i_cod = :iASS) order by au.usu_i_cod"));
     // Exactly equal: "=" alone would also take a stored text that has more
     // blanks at its end than the typed one.
     FDPesLoginUsu = statement(QStringLiteral(
-        "select first 1 au.usu_i_cod, au.usu_a_nom, au.usu_a_usu, cast(null as varchar(1)) as usu_a_sen, "
+        "select first 1 au.usu_i_cod, au.usu_i_ver, au.usu_a_nom, au.usu_a_usu, cast(null as varchar(1)) as usu_a_sen, "
         "au.usu_a_abl, au.ass_i_cod, au.usu_a_mst from associacao_usuario au "
         "where (au.ass_i_cod = :iASS) and (au.usu_a_abl = 'S') "
         "and (au.usu_a_usu = :sUsuario) and (char_length(au.usu_a_usu) = :iUsuario) "

@@ -3,6 +3,7 @@
 #include "ConnectionSettings.h"
 #include "DateTime.h"
 #include "Selectors.h"
+#include "WriteRefusal.h"
 
 #include <QString>
 
@@ -52,6 +53,13 @@ public:
 
     FbConnection &connection() const { return *UlmoraConnection; }
 
+    // Why the last write operation answered false, when another seat was the
+    // reason (the row changed or was deleted since it was read, it is held
+    // by another seat, the document was registered meanwhile); None after a
+    // write that succeeded or failed for any other reason. The window then
+    // reads the row again.
+    WriteRefusal lastRefusal() const { return lastWriteRefusal(); }
+
     // Register readers.
     bool LeAssociacao(const QString &sCNPJ);
     bool LeAssociadoCNPJ(const QString &sCNPJ);
@@ -84,6 +92,14 @@ public:
     bool IUAcdUsuarios(const TUsuarios &Obj);
     bool IUUsuariosASS(const TUsuarios &Obj);
     bool ExcluirAssociado(qint32 iACD);
+
+    // What the member editor stores, in one transaction: the member and its
+    // contacts, and for a new member (Login given) its login user, whose
+    // id_pai becomes the member's key. All of it is stored, or none: the
+    // first failure is shown by the operation that met it (IUAssociado,
+    // IUAcdFones, IUUsuarios), everything is rolled back and Obj keeps the
+    // key and version it came with, so that it can be written again.
+    bool GravaAssociado(TAssociado &Obj, TUsuarios *Login);
 
     // Searches.
     std::unique_ptr<TListaParceiro> PesqAssociado(TTipoPesqParceiro TipoPesquisa, const QString &sTexto);
@@ -135,6 +151,8 @@ public:
     std::unique_ptr<TListaNegativa> PesqNegativas(qint32 iSTS, bool bUsaDt, DateTime DtIn, DateTime DtFi, qint32 iACD);
     bool IUParceiro(TParceiro &Obj);
     bool IUParcFones(const TParceiro &Obj);
+    // A partner and its contacts in one transaction, as GravaAssociado.
+    bool GravaParceiro(TParceiro &Obj);
     bool ExcluirParceiro(qint32 iPAR);
     bool InsertNegativa(const QString &sMotivo, double nValor, qint32 iPAR, qint32 iACD);
     bool Positivar(qint32 iPNG, const QString &sMotivo);

@@ -4,7 +4,9 @@
 // uDM.h for the convention). Each frame shows the wait cursor while it runs.
 //
 // - reportingErrors: a write, deletion or other operation that reports its
-//   own failure: prefix + the database's message, answer false.
+//   own failure: prefix + the database's message, answer false. A refusal
+//   that is another seat's doing (WriteRefusal) is told in the system's own
+//   words instead, and noted for TDM::lastRefusal().
 // - runWaiting: any other operation, mostly readers: database errors reach
 //   the caller.
 // - readList: a reader of a bound statement, one entity per row.
@@ -17,6 +19,7 @@
 #include "FbStatement.h"
 #include "Feedback.h"
 #include "TFones.h"
+#include "WriteRefusal.h"
 
 #include <memory>
 
@@ -24,13 +27,32 @@ template<typename F>
 bool reportingErrors(const QString &prefix, F &&body)
 {
     WaitCursor wait;
+    noteWriteRefusal(WriteRefusal::None);
     try {
         body();
         return true;
     } catch (const FbError &error) {
-        Feedback::current().showMessage(Feedback::Kind::Error, prefix + error.message());
+        // Another seat's doing is no fault of the program: it is told
+        // without the operation's name.
+        const WriteRefusal refusal = writeRefusalOf(error);
+        noteWriteRefusal(refusal);
+        if (refusal != WriteRefusal::None)
+            Feedback::current().showMessage(Feedback::Kind::Information, writeRefusalText(refusal));
+        else
+            Feedback::current().showMessage(Feedback::Kind::Error, prefix + error.message());
         return false;
     }
+}
+
+// The version a row was read with goes back with its write; a new row (key
+// 0) has none, which the database takes as "insert" (see "Row versions" in
+// the schema).
+inline void bindRowVersion(FbStatement &statement, QStringView name, qint32 id, qint32 version)
+{
+    if (id == 0)
+        statement.bindNull(name);
+    else
+        statement.bindInteger(name, version);
 }
 
 template<typename F>

@@ -12,7 +12,8 @@ void TDM::createLoginStatements()
     // "=" ignores trailing blanks, so the lengths are compared as well: a
     // stored value with a blank at its end never matches a typed one.
     FDPesLoginAcd = statement(QStringLiteral(
-        "select first 1 au.usu_i_cod, au.usu_a_nom, au.usu_a_usu, au.usu_a_abl, au.acd_i_cod, au.usu_a_mst, "
+        "select first 1 au.usu_i_cod, au.usu_i_ver, au.usu_a_nom, au.usu_a_usu, au.usu_a_abl, au.acd_i_cod, "
+        "au.usu_a_mst, "
         "ass.ass_a_cnpj, iif(au.usu_a_sen = substring(acd.acd_a_cnpj from 1 for 5) "
         "and char_length(au.usu_a_sen) = char_length(substring(acd.acd_a_cnpj from 1 for 5)), 'S', 'N') "
         "as senha_inicial from associado_usuario au "
@@ -47,6 +48,7 @@ bool TDM::LeLoginAssociado(const QString &sCNPJ, const QString &sUsuario, const 
 
         TUsuarios found;
         found.setId(row->integer(u"USU_I_COD"));
+        found.setVersao(row->integer(u"USU_I_VER"));
         found.setNome(row->text(u"USU_A_NOM"));
         found.setUsuario(row->text(u"USU_A_USU"));
         found.setAbilitado(row->text(u"USU_A_ABL"));

@@ -1,6 +1,7 @@
 #include "uDM.h"
 
 #include "FbStatement.h"
+#include "FbTransaction.h"
 #include "SqlText.h"
 #include "TConsNegativa.h"
 #include "TFones.h"
@@ -13,14 +14,15 @@
 void TDM::createPartnerStatements()
 {
     FDPesParceiro = statement(QStringLiteral(
-        "select p.par_i_cod, p.par_a_tip, p.par_a_pes, p.par_a_cnpj_cpf, p.par_a_ie_rg, p.par_a_nom, p.par_a_lgr, "
+        "select p.par_i_cod, p.par_i_ver, p.par_a_tip, p.par_a_pes, p.par_a_cnpj_cpf, p.par_a_ie_rg, p.par_a_nom, "
+        "p.par_a_lgr, "
         "p.par_a_num, p.par_a_cpl, p.par_a_brr, p.par_a_cep, p.cid_a_cod, p.par_a_mail, p.par_a_neg, p.par_a_abl, "
         "c.cid_a_dsc, c.cid_a_uf, p.par_d_cad, p.usu_i_cod, au.usu_a_nom, p.acd_i_cod from PARCEIRO p "
         "left join cidade c on (p.cid_a_cod = c.cid_a_cod) "
         "left join associado_usuario au on (au.usu_i_cod = p.usu_i_cod) where (p.par_i_cod = :iPAR)"));
-    FDPesParFones = statement(
-        QStringLiteral("select pc.pac_i_cod, pc.pac_a_con, pc.pac_a_ddd, pc.pac_a_fon from PARCEIRO_CONTATO pc "
-                       "where (pc.par_i_cod = :iPAR) order by pc.pac_i_cod"));
+    FDPesParFones = statement(QStringLiteral(
+        "select pc.pac_i_cod, pc.pac_i_ver, pc.pac_a_con, pc.pac_a_ddd, pc.pac_a_fon from PARCEIRO_CONTATO pc "
+        "where (pc.par_i_cod = :iPAR) order by pc.pac_i_cod"));
     FDPesNegativas = statement();
     // The new partner's key comes back from the insert itself: reading the
     // generator afterwards would give another client's key if one inserted
@@ -28,13 +30,14 @@ void TDM::createPartnerStatements()
     FDiuParceiro = statement(QStringLiteral(
         "update or insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_PES, PAR_A_CNPJ_CPF, PAR_A_IE_RG, PAR_A_NOM, "
         "PAR_A_LGR, PAR_A_NUM, PAR_A_CPL, PAR_A_BRR, PAR_A_CEP, CID_A_COD, PAR_A_MAIL, PAR_A_NEG, PAR_A_ABL, "
-        "ACD_I_COD, PAR_D_CAD, USU_I_COD) values (:PAR_I_COD, :PAR_A_TIP, :PAR_A_PES, :PAR_A_CNPJ_CPF, "
+        "ACD_I_COD, PAR_D_CAD, USU_I_COD, PAR_I_VER) values (:PAR_I_COD, :PAR_A_TIP, :PAR_A_PES, :PAR_A_CNPJ_CPF, "
         ":PAR_A_IE_RG, :PAR_A_NOM, :PAR_A_LGR, :PAR_A_NUM, :PAR_A_CPL, :PAR_A_BRR, :PAR_A_CEP, :CID_A_COD, "
-        ":PAR_A_MAIL, :PAR_A_NEG, :PAR_A_ABL, :ACD_I_COD, current_date, :USU_I_COD) matching (PAR_I_COD) "
-        "returning PAR_I_COD"));
+        ":PAR_A_MAIL, :PAR_A_NEG, :PAR_A_ABL, :ACD_I_COD, current_date, :USU_I_COD, :PAR_I_VER) matching (PAR_I_COD) "
+        "returning PAR_I_COD, PAR_I_VER"));
     FDiuParFones = statement(
-        QStringLiteral("update or insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD) "
-                       "values (:PAC_I_COD, :PAC_A_CON, :PAC_A_DDD, :PAC_A_FON, :PAR_I_COD) matching (PAC_I_COD)"));
+        QStringLiteral("update or insert into PARCEIRO_CONTATO (PAC_I_COD, PAC_A_CON, PAC_A_DDD, PAC_A_FON, PAR_I_COD, "
+                       "PAC_I_VER) values (:PAC_I_COD, :PAC_A_CON, :PAC_A_DDD, :PAC_A_FON, :PAR_I_COD, :PAC_I_VER) "
+                       "matching (PAC_I_COD)"));
     FDdelParFones = statement(QStringLiteral("delete from PARCEIRO_CONTATO where (PAC_I_COD = :PAC_I_COD)"));
     FDDelParceiro = statement(QStringLiteral("execute procedure PARCEIRO_DEL (:ID)"));
     FDInsertNeg = statement(QStringLiteral(
@@ -127,22 +130,29 @@ bool TDM::IUParceiro(TParceiro &Obj)
         FDiuParceiro->bindText(u"PAR_A_ABL", Obj.ativo());
         FDiuParceiro->bindInteger(u"ACD_I_COD", Obj.id_acd());
         FDiuParceiro->bindInteger(u"USU_I_COD", Obj.id_usu());
+        bindRowVersion(*FDiuParceiro, u"PAR_I_VER", Obj.id(), Obj.versao());
         FDiuParceiro->execute();
         if (Obj.id() == 0)
             Obj.setId(FDiuParceiro->output().integer(u"PAR_I_COD"));
+        Obj.setVersao(FDiuParceiro->output().integer(u"PAR_I_VER"));
     });
 }
 
 bool TDM::IUParcFones(const TParceiro &Obj)
 {
     bool result = true;
-    // Each contact commits on its own; a failing one does not stop the rest.
+    // The first refusal is the one to tell, whatever the later contacts do.
+    WriteRefusal refusal = WriteRefusal::None;
+    // A failing contact does not stop the rest; in GravaParceiro the
+    // transaction then undoes them all.
     for (const auto &fone : Obj.fones()) {
         if (fone->excluir()) {
             result &= reportingErrors(QStringLiteral("IUParcFones [Delete]: "), [&] {
                 FDdelParFones->bindInteger(u"PAC_I_COD", fone->id());
                 FDdelParFones->execute();
             });
+            if (refusal == WriteRefusal::None)
+                refusal = lastWriteRefusal();
         } else {
             result &= reportingErrors(QStringLiteral("IUParcFones [Insert/Update]: "), [&] {
                 FDiuParFones->bindKey(u"PAC_I_COD", fone->id());
@@ -150,11 +160,33 @@ bool TDM::IUParcFones(const TParceiro &Obj)
                 FDiuParFones->bindText(u"PAC_A_DDD", fone->ddd());
                 FDiuParFones->bindText(u"PAC_A_FON", fone->fone());
                 FDiuParFones->bindInteger(u"PAR_I_COD", Obj.id());
+                bindRowVersion(*FDiuParFones, u"PAC_I_VER", fone->id(), fone->versao());
                 FDiuParFones->execute();
             });
+            if (refusal == WriteRefusal::None)
+                refusal = lastWriteRefusal();
         }
     }
+    noteWriteRefusal(refusal);
     return result;
+}
+
+bool TDM::GravaParceiro(TParceiro &Obj)
+{
+    const qint32 id = Obj.id();
+    const qint32 versao = Obj.versao();
+    bool stored = false;
+    const bool committed = reportingErrors(QStringLiteral("GravaParceiro: "), [&] {
+        FbTransaction transaction(*UlmoraConnection);
+        stored = IUParceiro(Obj) && IUParcFones(Obj);
+        if (stored)
+            transaction.commit();
+    });
+    if (committed && stored)
+        return true;
+    Obj.setId(id);
+    Obj.setVersao(versao);
+    return false;
 }
 
 bool TDM::ExcluirParceiro(qint32 iPAR)

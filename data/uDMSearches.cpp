@@ -8,6 +8,8 @@
 #include "Trim.h"
 #include "uDMFrames.h"
 
+using namespace Qt::StringLiterals;
+
 void TDM::createSearchStatements()
 {
     // Their whole text is built before each opening.

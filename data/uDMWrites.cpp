@@ -1,6 +1,7 @@
 #include "uDM.h"
 
 #include "FbStatement.h"
+#include "FbTransaction.h"
 #include "TAssociado.h"
 #include "TFones.h"
 #include "TUsuarios.h"
@@ -10,25 +11,29 @@ void TDM::createWriteStatements()
 {
     // The new member's key comes back from the insert itself: reading the
     // generator afterwards would give another client's key when two clients
-    // insert at the same time.
+    // insert at the same time. Each row goes with the version it was read
+    // with (NULL for a new one): the database refuses the write when another
+    // seat changed or deleted the row since (see "Row versions" in the
+    // schema).
     FDiuAssociado = statement(QStringLiteral(
         "update or insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_IE, ACD_A_NOM, ACD_A_LGR, ACD_A_NUM, "
         "ACD_A_CPL, ACD_A_BRR, ACD_A_CEP, CID_A_COD, ACD_A_MAIL, ASS_I_COD, ACD_A_ABL, ACD_A_PCT1, ACD_A_PCT2, "
-        "ACD_D_CAD, USU_I_COD) values (:ACD_I_COD, :ACD_A_CNPJ, :ACD_A_IE, :ACD_A_NOM, :ACD_A_LGR, :ACD_A_NUM, "
-        ":ACD_A_CPL, :ACD_A_BRR, :ACD_A_CEP, :CID_A_COD, :ACD_A_MAIL, :ASS_I_COD, :ACD_A_ABL, :ACD_A_PCT1, "
-        ":ACD_A_PCT2, current_timestamp, :USU_I_COD) matching (ACD_I_COD) returning ACD_I_COD"));
+        "ACD_D_CAD, USU_I_COD, ACD_I_VER) values (:ACD_I_COD, :ACD_A_CNPJ, :ACD_A_IE, :ACD_A_NOM, :ACD_A_LGR, "
+        ":ACD_A_NUM, :ACD_A_CPL, :ACD_A_BRR, :ACD_A_CEP, :CID_A_COD, :ACD_A_MAIL, :ASS_I_COD, :ACD_A_ABL, "
+        ":ACD_A_PCT1, :ACD_A_PCT2, current_timestamp, :USU_I_COD, :ACD_I_VER) matching (ACD_I_COD) "
+        "returning ACD_I_COD, ACD_I_VER"));
     FDiuAcdFones = statement(QStringLiteral(
-        "update or insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) "
-        "values (:ACC_I_COD, :ACC_A_CON, :ACC_A_DDD, :ACC_A_FON, :ACD_I_COD) matching (ACC_I_COD)"));
+        "update or insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD, ACC_I_VER) "
+        "values (:ACC_I_COD, :ACC_A_CON, :ACC_A_DDD, :ACC_A_FON, :ACD_I_COD, :ACC_I_VER) matching (ACC_I_COD)"));
     FDdelAcdFones = statement(QStringLiteral("delete from ASSOCIADO_CONTATO where (ACC_I_COD = :ACC_I_COD)"));
     FDiuAcdUsuarios = statement(QStringLiteral(
         "update or insert into ASSOCIADO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
-        "ACD_I_COD, USU_A_MST) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, :ACD_I_COD, "
-        ":USU_A_MST) matching (USU_I_COD)"));
+        "ACD_I_COD, USU_A_MST, USU_I_VER) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, "
+        ":ACD_I_COD, :USU_A_MST, :USU_I_VER) matching (USU_I_COD)"));
     FDiuUsuariosASS = statement(QStringLiteral(
         "update or insert into ASSOCIACAO_USUARIO (USU_I_COD, USU_A_NOM, USU_A_USU, USU_A_SEN, USU_A_ABL, "
-        "ASS_I_COD, USU_A_MST) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, :ASS_I_COD, "
-        ":USU_A_MST) matching (USU_I_COD)"));
+        "ASS_I_COD, USU_A_MST, USU_I_VER) values (:USU_I_COD, :USU_A_NOM, :USU_A_USU, :USU_A_SEN, :USU_A_ABL, "
+        ":ASS_I_COD, :USU_A_MST, :USU_I_VER) matching (USU_I_COD)"));
     FDDelAssociado = statement(QStringLiteral("execute procedure ASSOCIADO_DEL(:ID)"));
 }
 
@@ -52,6 +57,7 @@ bool TDM::IUAssociado(TAssociado &Obj)
         s.bindInteger(u"USU_I_COD", Obj.id_usu());
         s.bindText(u"ACD_A_PCT1", Obj.pct01());
         s.bindText(u"ACD_A_PCT2", Obj.pct02());
+        bindRowVersion(s, u"ACD_I_VER", Obj.id(), Obj.versao());
         s.execute();
     });
     if (!stored)
@@ -60,14 +66,19 @@ bool TDM::IUAssociado(TAssociado &Obj)
     // not the write's and goes to the caller.
     if (Obj.id() == 0)
         Obj.setId(FDiuAssociado->output().integer(u"ACD_I_COD"));
+    // The entity now stands for the row as written, so writing it again
+    // updates that row.
+    Obj.setVersao(FDiuAssociado->output().integer(u"ACD_I_VER"));
     return true;
 }
 
 bool TDM::IUAcdFones(const TAssociado &Obj)
 {
-    // Each contact is its own committed statement: one that fails is
-    // reported and the others still run.
+    // A failing contact is reported and the others still run; in
+    // GravaAssociado the transaction then undoes them all.
     bool result = true;
+    // The first refusal is the one to tell, whatever the later contacts do.
+    WriteRefusal refusal = WriteRefusal::None;
     for (const auto &fone : Obj.fones()) {
         if (fone->excluir()) {
             result &= reportingErrors(QStringLiteral("IUAcdFones [Delete]: "), [&] {
@@ -81,10 +92,14 @@ bool TDM::IUAcdFones(const TAssociado &Obj)
                 FDiuAcdFones->bindText(u"ACC_A_DDD", fone->ddd());
                 FDiuAcdFones->bindText(u"ACC_A_FON", fone->fone());
                 FDiuAcdFones->bindInteger(u"ACD_I_COD", Obj.id());
+                bindRowVersion(*FDiuAcdFones, u"ACC_I_VER", fone->id(), fone->versao());
                 FDiuAcdFones->execute();
             });
         }
+        if (refusal == WriteRefusal::None)
+            refusal = lastWriteRefusal();
     }
+    noteWriteRefusal(refusal);
     return result;
 }
 
@@ -100,6 +115,7 @@ void bindUser(FbStatement &s, const TUsuarios &Obj, QStringView ownerColumn)
     s.bindText(u"USU_A_ABL", Obj.abilitado());
     s.bindText(u"USU_A_MST", Obj.mst());
     s.bindInteger(ownerColumn, Obj.id_pai());
+    bindRowVersion(s, u"USU_I_VER", Obj.id(), Obj.versao());
 }
 
 } // namespace
@@ -131,4 +147,28 @@ bool TDM::ExcluirAssociado(qint32 iACD)
         sts = FDDelAssociado->output().integer(u"STS");
     });
     return ran && sts == 0;
+}
+
+bool TDM::GravaAssociado(TAssociado &Obj, TUsuarios *Login)
+{
+    const qint32 id = Obj.id();
+    const qint32 versao = Obj.versao();
+    bool stored = false;
+    // The operations report their own failures; what is left for this
+    // report is the transaction's start and commit.
+    const bool committed = reportingErrors(QStringLiteral("GravaAssociado: "), [&] {
+        FbTransaction transaction(*UlmoraConnection);
+        stored = IUAssociado(Obj) && IUAcdFones(Obj);
+        if (stored && Login) {
+            Login->setId_pai(Obj.id());
+            stored = IUAcdUsuarios(*Login);
+        }
+        if (stored)
+            transaction.commit();
+    });
+    if (committed && stored)
+        return true;
+    Obj.setId(id);
+    Obj.setVersao(versao);
+    return false;
 }

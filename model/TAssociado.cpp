@@ -25,6 +25,7 @@ void TAssociado::LerDataset(const DataSet &DS)
     Fdt_cad = DS.dateTime(u"ACD_D_CAD");
     Fid_usu = DS.integer(u"USU_I_COD");
     Fnome_usu = DS.text(u"USU_A_NOM");
+    Fversao = DS.integer(u"ACD_I_VER");
 }
 
 void TAssociado::GravaDataset(DataSet &DS) const
@@ -50,4 +51,5 @@ void TAssociado::GravaDataset(DataSet &DS) const
     DS.setDateTime(u"ACD_D_CAD", Fdt_cad);
     DS.setInteger(u"USU_I_COD", Fid_usu);
     DS.setText(u"USU_A_NOM", Fnome_usu);
+    DS.setInteger(u"ACD_I_VER", Fversao);
 }

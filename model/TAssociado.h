@@ -15,6 +15,11 @@ class TAssociado
 public:
     qint32 id() const { return Fid; }
     void setId(qint32 value) { Fid = value; }
+    // The row's version when it was read (0 for a new one): the write
+    // brings it back, and the database refuses it when the row changed or
+    // was deleted meanwhile.
+    qint32 versao() const { return Fversao; }
+    void setVersao(qint32 value) { Fversao = value; }
     const QString &cnpj() const { return Fcnpj; }
     void setCnpj(const QString &value) { Fcnpj = value; }
     const QString &ie() const { return Fie; }
@@ -63,6 +68,7 @@ public:
 
 private:
     qint32 Fid = 0;
+    qint32 Fversao = 0;
     QString Fcnpj;
     QString Fie;
     QString Fnome;

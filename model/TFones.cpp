@@ -11,6 +11,7 @@ void TFones::LerAcdDataset(const DataSet &DS)
     Fddd = DS.text(u"ACC_A_DDD");
     Ffone = DS.text(u"ACC_A_FON");
     Fexcluir = DS.boolean(u"excluir");
+    Fversao = DS.integer(u"ACC_I_VER");
 }
 
 void TFones::GravaAcdDataset(DataSet &DS) const
@@ -19,6 +20,7 @@ void TFones::GravaAcdDataset(DataSet &DS) const
     DS.setText(u"ACC_A_CON", Fnome);
     DS.setText(u"ACC_A_DDD", Fddd);
     DS.setText(u"ACC_A_FON", Ffone);
+    DS.setInteger(u"ACC_I_VER", Fversao);
 }
 
 // Association contacts carry no deletion mark, so excluir is left as it is.
@@ -46,6 +48,7 @@ void TFones::LerParDataset(const DataSet &DS)
     Fddd = DS.text(u"PAC_A_DDD");
     Ffone = DS.text(u"PAC_A_FON");
     Fexcluir = DS.boolean(u"excluir");
+    Fversao = DS.integer(u"PAC_I_VER");
 }
 
 void TFones::GravaParDataset(DataSet &DS) const
@@ -54,4 +57,5 @@ void TFones::GravaParDataset(DataSet &DS) const
     DS.setText(u"PAC_A_CON", Fnome);
     DS.setText(u"PAC_A_DDD", Fddd);
     DS.setText(u"PAC_A_FON", Ffone);
+    DS.setInteger(u"PAC_I_VER", Fversao);
 }

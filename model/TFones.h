@@ -12,6 +12,11 @@ class TFones
 public:
     qint32 id() const { return Fid; }
     void setId(qint32 value) { Fid = value; }
+    // The row's version when it was read (0 for a new one): the write
+    // brings it back, and the database refuses it when the row changed or
+    // was deleted meanwhile.
+    qint32 versao() const { return Fversao; }
+    void setVersao(qint32 value) { Fversao = value; }
     const QString &nome() const { return Fnome; }
     void setNome(const QString &value) { Fnome = value; }
     const QString &ddd() const { return Fddd; }
@@ -32,6 +37,7 @@ public:
 
 private:
     qint32 Fid = 0;
+    qint32 Fversao = 0;
     QString Fnome;
     QString Fddd;
     QString Ffone;

@@ -25,6 +25,7 @@ void TParceiro::LerDataset(const DataSet &DS)
     Fid_usu = DS.integer(u"USU_I_COD");
     Fnome_usu = DS.text(u"USU_A_NOM");
     Fid_acd = DS.integer(u"ACD_I_COD");
+    Fversao = DS.integer(u"PAR_I_VER");
 }
 
 void TParceiro::GravaDataset(DataSet &DS) const
@@ -50,4 +51,5 @@ void TParceiro::GravaDataset(DataSet &DS) const
     DS.setInteger(u"USU_I_COD", Fid_usu);
     DS.setText(u"USU_A_NOM", Fnome_usu);
     DS.setInteger(u"ACD_I_COD", Fid_acd);
+    DS.setInteger(u"PAR_I_VER", Fversao);
 }

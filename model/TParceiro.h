@@ -15,6 +15,11 @@ class TParceiro
 public:
     qint32 id() const { return Fid; }
     void setId(qint32 value) { Fid = value; }
+    // The row's version when it was read (0 for a new one): the write
+    // brings it back, and the database refuses it when the row changed or
+    // was deleted meanwhile.
+    qint32 versao() const { return Fversao; }
+    void setVersao(qint32 value) { Fversao = value; }
     const QString &tp_par() const { return Ftp_par; }
     void setTp_par(const QString &value) { Ftp_par = value; }
     const QString &tp_pes() const { return Ftp_pes; }
@@ -63,6 +68,7 @@ public:
 
 private:
     qint32 Fid = 0;
+    qint32 Fversao = 0;
     QString Ftp_par;
     QString Ftp_pes;
     QString Fcnpj_cpf;

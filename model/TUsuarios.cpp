@@ -12,6 +12,7 @@ void TUsuarios::LerAcdDataset(const DataSet &DS)
     Fmst = DS.text(u"USU_A_MST");
     Fid_pai = DS.integer(u"ACD_I_COD");
     Fabilitado = DS.text(u"USU_A_ABL");
+    Fversao = DS.integer(u"USU_I_VER");
 }
 
 void TUsuarios::GravaAcdDataset(DataSet &DS) const
@@ -23,6 +24,7 @@ void TUsuarios::GravaAcdDataset(DataSet &DS) const
     DS.setText(u"USU_A_MST", Fmst);
     DS.setInteger(u"ACD_I_COD", Fid_pai);
     DS.setText(u"USU_A_ABL", Fabilitado);
+    DS.setInteger(u"USU_I_VER", Fversao);
 }
 
 // Users of an association.
@@ -35,6 +37,7 @@ void TUsuarios::LerAssDataset(const DataSet &DS)
     Fmst = DS.text(u"USU_A_MST");
     Fid_pai = DS.integer(u"ASS_I_COD");
     Fabilitado = DS.text(u"USU_A_ABL");
+    Fversao = DS.integer(u"USU_I_VER");
 }
 
 void TUsuarios::GravaAssDataset(DataSet &DS) const
@@ -46,4 +49,5 @@ void TUsuarios::GravaAssDataset(DataSet &DS) const
     DS.setText(u"USU_A_MST", Fmst);
     DS.setInteger(u"ASS_I_COD", Fid_pai);
     DS.setText(u"USU_A_ABL", Fabilitado);
+    DS.setInteger(u"USU_I_VER", Fversao);
 }

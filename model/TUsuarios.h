@@ -17,6 +17,11 @@ public:
     void setSenha(const QString &value) { Fsenha = value; }
     qint32 id() const { return Fid; }
     void setId(qint32 value) { Fid = value; }
+    // The row's version when it was read (0 for a new one): the write
+    // brings it back, and the database refuses it when the row changed or
+    // was deleted meanwhile.
+    qint32 versao() const { return Fversao; }
+    void setVersao(qint32 value) { Fversao = value; }
     const QString &mst() const { return Fmst; }
     void setMst(const QString &value) { Fmst = value; }
     qint32 id_pai() const { return Fid_pai; }
@@ -34,6 +39,7 @@ private:
     QString Fusuario;
     QString Fsenha;
     qint32 Fid = 0;
+    qint32 Fversao = 0;
     QString Fmst;
     qint32 Fid_pai = 0;
     QString Fabilitado;

@@ -60,6 +60,13 @@ insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ACD_A_LGR, ACD_A_NUM, A
 insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) values (101, 'JOSÉ', '11', '32220001', 10);
 insert into ASSOCIADO_CONTATO (ACC_I_COD, ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) values (102, 'LOJA', '11', '32220002', 10);
 insert into PARCEIRO (PAR_I_COD, PAR_A_TIP, PAR_A_NOM, ACD_I_COD) values (500, 'C', 'CLIENTE DA PARCEIRA', 13);
+create exception E_TESTE_RECUSA 'Usuário recusado';
+set term ^ ;
+create trigger ASSOCIADO_USUARIO_BI_TESTE for ASSOCIADO_USUARIO active before insert position 9 as
+begin
+    if (new.USU_A_USU = 'RECUSADO') then exception E_TESTE_RECUSA;
+end^
+set term ; ^
 )";
 
 const QColor grey(128, 128, 128);
@@ -101,6 +108,7 @@ private slots:
     void editOfAMemberDeletedMeanwhile();
     void newMemberEndToEnd_data();
     void newMemberEndToEnd();
+    void refusedLoginUserStoresNothingAndKeepsTheEditor();
 
 private:
     void openWindow();
@@ -789,6 +797,62 @@ void tst_CadAssociado::newMemberEndToEnd()
     search(1, typed);
     QCOMPARE(names(), QStringList{QStringLiteral("LOJA NOVA")});
     QCOMPARE(DMds->cdsPesqAssociado->text(u"ACD_A_CNPJ"), documento);
+}
+
+void tst_CadAssociado::refusedLoginUserStoresNothingAndKeepsTheEditor()
+{
+    writesToTheDatabase();
+    const QString documento = QStringLiteral("39053344705");
+    bool stillOpen = false;
+    QStringList typed;
+    int membersMeanwhile = -1;
+    int nameLength = 0, userLength = 0;
+    ModalAnswer answers(
+        {[&](QDialog *prompt) {
+             typeText(child(prompt, "edtDoc"), documento);
+             QTest::keyClick(child(prompt, "edtDoc"), Qt::Key_Return);
+         },
+         [&](QDialog *dialog) {
+             auto *editor = static_cast<TfrmAssociado *>(dialog);
+             nameLength = child<QLineEdit>(editor, "edtNomeUsu")->maxLength();
+             userLength = child<QLineEdit>(editor, "edtUsuario")->maxLength();
+             typeInto(editor, "dbedtACD_A_NOM", QStringLiteral("Loja Recusada"));
+             addContact(editor, QStringLiteral("Loja"), QStringLiteral("11"), QStringLiteral("25550001"));
+             addContact(editor, QStringLiteral("Dono"), QStringLiteral("11"), QStringLiteral("999990002"));
+             typeInto(editor, "edtNomeUsu", QStringLiteral("dono"));
+             typeInto(editor, "edtUsuario", QStringLiteral("recusado"));
+             QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+
+             // The database refused the login user: the editor is still
+             // up with what was typed, and nothing of the member is stored.
+             stillOpen = editor->isVisible() && editor->result() != QDialog::Accepted;
+             typed << child<QLineEdit>(editor, "dbedtACD_A_NOM")->text()
+                   << child<QLineEdit>(editor, "edtUsuario")->text()
+                   << QString::number(DMds->cdsCadFoneAcd->recordCount());
+             membersMeanwhile = memberByDocument(documento);
+
+             // Put right, the same OK stores it all.
+             typeInto(editor, "edtUsuario", QStringLiteral("dono"));
+             QTest::mouseClick(child<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+         }});
+    press(Qt::Key_F5);
+    QVERIFY(answers.answered());
+
+    QCOMPARE(nameLength, 100);
+    QCOMPARE(userLength, 30);
+    QCOMPARE(m_messages->texts().size(), 1);
+    QVERIFY2(m_messages->texts().at(0).startsWith(QStringLiteral("IUUsuarios: ")),
+             qPrintable(m_messages->texts().at(0)));
+    QVERIFY(stillOpen);
+    QCOMPARE(typed, (QStringList{QStringLiteral("LOJA RECUSADA"), QStringLiteral("RECUSADO"), QStringLiteral("2")}));
+    QCOMPARE(membersMeanwhile, 0);
+
+    const qint32 id = memberByDocument(documento);
+    QVERIFY(id > 0);
+    QCOMPARE(DM->LeAssociadoID(id)->fones().count(), 2);
+    const std::unique_ptr<TListaUsuarios> usuarios = DM->LeUsuario(id);
+    QCOMPARE(usuarios->Lista().count(), 1);
+    QCOMPARE(usuarios->Lista().at(0)->usuario(), QStringLiteral("DONO"));
 }
 
 int main(int argc, char *argv[])

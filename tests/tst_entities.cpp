@@ -147,7 +147,7 @@ const QString associacaoColumns = u"ASS_I_COD ASS_A_CNPJ ASS_A_IE ASS_A_NOM ASS_
 const QString associadoColumns = u"ACD_I_COD ACD_A_CNPJ ACD_A_IE ACD_A_NOM ACD_A_LGR ACD_A_NUM "
                                  "ACD_A_CPL ACD_A_BRR CID_A_COD CID_A_DSC CID_A_UF ACD_A_CEP "
                                  "ACD_A_MAIL ACD_A_ABL ASS_I_COD ASS_A_CNPJ ACD_A_PCT1 ACD_A_PCT2 "
-                                 "ACD_D_CAD USU_I_COD USU_A_NOM"_s;
+                                 "ACD_D_CAD USU_I_COD USU_A_NOM ACD_I_VER"_s;
 const QString pagamentoColumns = u"PAG_I_COD FPG_I_COD FPG_A_DSC CON_I_COD CON_A_DSC PAG_A_DSC "
                                  "PAG_I_PAR PAG_I_TPAR PAG_D_DIV PAG_N_DIV PAG_D_VNC PAG_D_PAG "
                                  "PAG_N_DA PAG_N_PAG PAG_A_STS PAR_I_COD PAR_A_NOM ACD_I_COD "
@@ -242,7 +242,7 @@ void tst_entities::columnsAreFoundWithoutRegardToCase()
 {
     // The in-memory contact table names its mark "Excluir" and may spell the
     // other columns in any case.
-    Row contato = Row::numbered(u"acc_i_cod Acc_A_Con ACC_A_DDD acc_a_fon"_s);
+    Row contato = Row::numbered(u"acc_i_cod Acc_A_Con ACC_A_DDD acc_a_fon Acc_I_Ver"_s);
     contato.set(u"Excluir"_s, true);
     TFones fone;
     fone.LerAcdDataset(contato);
@@ -270,7 +270,7 @@ void tst_entities::contactDeletionMark()
     QCOMPARE(fone.nome(), u"2"_s);
 
     // The partner query's mark is always false, and it clears a stale one.
-    Row parceiro = Row::numbered(u"PAC_I_COD PAC_A_CON PAC_A_DDD PAC_A_FON"_s);
+    Row parceiro = Row::numbered(u"PAC_I_COD PAC_A_CON PAC_A_DDD PAC_A_FON PAC_I_VER"_s);
     parceiro.set(u"EXCLUIR"_s, false);
     fone.LerParDataset(parceiro);
     QVERIFY(!fone.excluir());
@@ -286,7 +286,7 @@ void tst_entities::contactDeletionMark()
 
 void tst_entities::userOwnerColumnFollowsRegister()
 {
-    Row row = Row::numbered(u"USU_I_COD USU_A_NOM USU_A_USU USU_A_SEN USU_A_MST USU_A_ABL"_s);
+    Row row = Row::numbered(u"USU_I_COD USU_A_NOM USU_A_USU USU_A_SEN USU_A_MST USU_A_ABL USU_I_VER"_s);
     row.set(u"ACD_I_COD"_s, 70);
     row.set(u"ASS_I_COD"_s, 90);
 
@@ -387,16 +387,18 @@ void tst_entities::mappingRoundTrip_data()
 
     QTest::newRow("TAssociacao") << mapping(&TAssociacao::LerDataset, &TAssociacao::GravaDataset) << associacaoColumns;
     QTest::newRow("TAssociado") << mapping(&TAssociado::LerDataset, &TAssociado::GravaDataset) << associadoColumns;
-    QTest::newRow("TUsuarios Acd") << mapping(&TUsuarios::LerAcdDataset, &TUsuarios::GravaAcdDataset)
-                                   << u"USU_I_COD USU_A_NOM USU_A_USU USU_A_SEN USU_A_MST ACD_I_COD USU_A_ABL"_s;
-    QTest::newRow("TUsuarios Ass") << mapping(&TUsuarios::LerAssDataset, &TUsuarios::GravaAssDataset)
-                                   << u"USU_I_COD USU_A_NOM USU_A_USU USU_A_SEN USU_A_MST ASS_I_COD USU_A_ABL"_s;
+    QTest::newRow("TUsuarios Acd")
+        << mapping(&TUsuarios::LerAcdDataset, &TUsuarios::GravaAcdDataset)
+        << u"USU_I_COD USU_A_NOM USU_A_USU USU_A_SEN USU_A_MST ACD_I_COD USU_A_ABL USU_I_VER"_s;
+    QTest::newRow("TUsuarios Ass")
+        << mapping(&TUsuarios::LerAssDataset, &TUsuarios::GravaAssDataset)
+        << u"USU_I_COD USU_A_NOM USU_A_USU USU_A_SEN USU_A_MST ASS_I_COD USU_A_ABL USU_I_VER"_s;
     QTest::newRow("TFones Acd") << mapping(&TFones::LerAcdDataset, &TFones::GravaAcdDataset)
-                                << u"ACC_I_COD ACC_A_CON ACC_A_DDD ACC_A_FON excluir"_s;
+                                << u"ACC_I_COD ACC_A_CON ACC_A_DDD ACC_A_FON excluir ACC_I_VER"_s;
     QTest::newRow("TFones Ass") << mapping(&TFones::LerAssDataset, &TFones::GravaAssDataset)
                                 << u"ASC_I_COD ASC_A_CON ASC_A_DDD ASC_A_FON"_s;
     QTest::newRow("TFones Par") << mapping(&TFones::LerParDataset, &TFones::GravaParDataset)
-                                << u"PAC_I_COD PAC_A_CON PAC_A_DDD PAC_A_FON excluir"_s;
+                                << u"PAC_I_COD PAC_A_CON PAC_A_DDD PAC_A_FON excluir PAC_I_VER"_s;
     QTest::newRow("TPesqParceiro Acd") << mapping(&TPesqParceiro::LerAcdDataset, &TPesqParceiro::GravaAcdDataset)
                                        << u"acd_i_cod acd_a_nom acd_a_cnpj acd_a_lgr acd_a_num acd_a_brr acd_a_abl"_s;
     QTest::newRow("TPesqParceiro Parc")
@@ -405,7 +407,7 @@ void tst_entities::mappingRoundTrip_data()
     QTest::newRow("TParceiro") << mapping(&TParceiro::LerDataset, &TParceiro::GravaDataset)
                                << u"PAR_I_COD PAR_A_TIP PAR_A_PES PAR_A_CNPJ_CPF PAR_A_IE_RG PAR_A_NOM PAR_A_LGR "
                                   "PAR_A_NUM PAR_A_CPL PAR_A_BRR CID_A_COD CID_A_DSC CID_A_UF PAR_A_CEP PAR_A_MAIL "
-                                  "PAR_A_ABL PAR_A_NEG PAR_D_CAD USU_I_COD USU_A_NOM ACD_I_COD"_s;
+                                  "PAR_A_ABL PAR_A_NEG PAR_D_CAD USU_I_COD USU_A_NOM ACD_I_COD PAR_I_VER"_s;
     QTest::newRow("TNegativa") << mapping(&TNegativa::LerDataset, &TNegativa::GravaDataset)
                                << u"PNG_I_COD PNG_D_REG PNG_A_MOT PNG_N_VAL PAR_I_COD PAR_A_NOM ACD_I_COD PNG_D_RET "
                                   "PNG_A_RET PNG_A_NEG"_s;

@@ -50,16 +50,16 @@ insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (2, 
 insert into ASSOCIACAO_CONTATO values (12, 'ZÉ', '11', '5555', 1);
 insert into ASSOCIACAO_CONTATO values (11, 'ANA', '11', '4444', 1);
 insert into ASSOCIACAO_CONTATO values (13, 'SÓ UM', '21', '3333', 2);
-insert into ASSOCIACAO_USUARIO values (7, 'MARIA', 'MARIA', 'SENHA', 'S', 1, 'S');
-insert into ASSOCIACAO_USUARIO values (3, 'JOSÉ', 'JOSE', 'X', 'N', 1, 'N');
+insert into ASSOCIACAO_USUARIO values (7, 'MARIA', 'MARIA', 'SENHA', 'S', 1, 'S', null);
+insert into ASSOCIACAO_USUARIO values (3, 'JOSÉ', 'JOSE', 'X', 'N', 1, 'N', null);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, CID_A_COD, ASS_I_COD, ACD_A_ABL, ACD_A_PCT1, ACD_A_PCT2, ACD_D_CAD, USU_I_COD)
   values (50, '12345678909', 'CLIENTE UM', '3550308', 1, 'S', 'S', 'N', '2019-09-19 10:30:00', 7);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) values (51, '11444777000161', 'SEM CIDADE', 1);
-insert into ASSOCIADO_CONTATO values (103, 'C', '11', '3', 50);
-insert into ASSOCIADO_CONTATO values (101, 'A', '11', '1', 50);
-insert into ASSOCIADO_CONTATO values (102, 'B', '11', '2', 50);
-insert into ASSOCIADO_USUARIO values (9, 'U2', 'U2', 'P', 'S', 50, 'S');
-insert into ASSOCIADO_USUARIO values (8, 'U1', 'U1', 'P', 'S', 50, 'S');
+insert into ASSOCIADO_CONTATO values (103, 'C', '11', '3', 50, null);
+insert into ASSOCIADO_CONTATO values (101, 'A', '11', '1', 50, null);
+insert into ASSOCIADO_CONTATO values (102, 'B', '11', '2', 50, null);
+insert into ASSOCIADO_USUARIO values (9, 'U2', 'U2', 'P', 'S', 50, 'S', null);
+insert into ASSOCIADO_USUARIO values (8, 'U1', 'U1', 'P', 'S', 50, 'S', null);
 )"));
     QVERIFY2(m_modules->isValid(), qPrintable(m_modules->error()));
 }

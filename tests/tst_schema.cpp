@@ -218,9 +218,12 @@ int tst_schema::count(const QString &table, const QString &condition)
 
 qint32 tst_schema::newMember()
 {
+    // A document of its own: an association has each document once.
+    static int serial = 0;
     const qint32 member = insert(
         QStringLiteral("insert into ASSOCIADO (ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD, ACD_A_ABL, CID_A_COD, USU_I_COD) "
-                       "values ('52998224725', 'MEMBRO', 1, 'S', '', 0) returning ACD_I_COD"));
+                       "values ('%1', 'MEMBRO', 1, 'S', '', 0) returning ACD_I_COD")
+            .arg(QString::number(52998224000LL + ++serial)));
     exec(QStringLiteral("insert into ASSOCIADO_CONTATO (ACC_A_CON, ACC_A_DDD, ACC_A_FON, ACD_I_COD) "
                         "values ('CONTATO', '19', '34561234', %1)")
              .arg(member));

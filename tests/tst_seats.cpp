@@ -57,11 +57,12 @@ std::unique_ptr<TDM> anotherSeat(const ConnectionSettings &settings)
     return seat;
 }
 
-// A new member (key 0) of the test association.
+// A new member (key 0) of the test association, with a document of its
+// own (one document per association).
 void fillMember(TAssociado &member, const QString &name)
 {
     member.setNome(name);
-    member.setCnpj(u"11222333000181"_s);
+    member.setCnpj(QString::number(qHash(name) % 100000000000000ULL).rightJustified(14, u'0'));
     member.setId_ass(association);
     member.setAbilitado(u"S"_s);
     member.setPct01(u"N"_s);

@@ -116,6 +116,12 @@ void tst_TrocaSenha::init()
     maria.setAbilitado(QStringLiteral("S"));
     maria.setMst(QStringLiteral("N"));
     maria.setId_pai(15);
+    // Written over the row as it is now (the case before may have changed it).
+    const auto users = DM->LeUsuario(15);
+    for (const auto &stored : users->Lista()) {
+        if (stored->id() == maria.id())
+            maria.setVersao(stored->versao());
+    }
     QVERIFY(DM->IUAcdUsuarios(maria));
     UsuarioLogado = TUsuarioLogado();
 }

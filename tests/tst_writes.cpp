@@ -7,6 +7,7 @@
 #include "MessageRecorder.h"
 #include "TAssociado.h"
 #include "TFones.h"
+#include "TListaUsuarios.h"
 #include "TUsuarios.h"
 #include "uDM.h"
 
@@ -66,13 +67,17 @@ private slots:
 
     void excluirAssociado_data();
     void excluirAssociado();
+    void storeFlowIsAllOrNothing_data();
+    void storeFlowIsAllOrNothing();
 
 private:
     // Reading back through the module's own connection.
     int count(const QString &sql);
     Stored row(const QString &sql) { return Stored(DM->connection(), sql); }
     static std::unique_ptr<TAssociado> member(const QString &cnpj, const QString &nome);
-    static std::unique_ptr<TFones> fone(qint32 id, const QString &nome, const QString &numero, bool excluir = false);
+    // A contact as the editor gives it: a stored one (id above 0) carries
+    // the version it has in the database now, as if just read.
+    std::unique_ptr<TFones> fone(qint32 id, const QString &nome, const QString &numero, bool excluir = false);
 
     std::unique_ptr<DataModules> m_modules;
 };
@@ -85,23 +90,23 @@ void tst_Writes::initTestCase()
     // member in its own transaction while a member is being inserted.
     m_modules = std::make_unique<DataModules>(uR"(
 insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', 'UM', 'S');
-insert into ASSOCIACAO_USUARIO values (700, 'ANTIGO', 'ANTIGO', 'X', 'S', 1, 'N');
+insert into ASSOCIACAO_USUARIO values (700, 'ANTIGO', 'ANTIGO', 'X', 'S', 1, 'N', null);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (500, 'CONTATOS EM ORDEM', 1);
-insert into ASSOCIADO_CONTATO values (501, 'APAGAR', '11', '1111', 500);
-insert into ASSOCIADO_CONTATO values (502, 'MUDAR', '11', '2222', 500);
+insert into ASSOCIADO_CONTATO values (501, 'APAGAR', '11', '1111', 500, null);
+insert into ASSOCIADO_CONTATO values (502, 'MUDAR', '11', '2222', 500, null);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (510, 'FALHA NO MEIO', 1);
-insert into ASSOCIADO_CONTATO values (511, 'PRIMEIRO', '11', '1111', 510);
-insert into ASSOCIADO_CONTATO values (512, 'PROTEGIDO', '11', '2222', 510);
-insert into ASSOCIADO_CONTATO values (513, 'TERCEIRO', '11', '3333', 510);
+insert into ASSOCIADO_CONTATO values (511, 'PRIMEIRO', '11', '1111', 510, null);
+insert into ASSOCIADO_CONTATO values (512, 'PROTEGIDO', '11', '2222', 510, null);
+insert into ASSOCIADO_CONTATO values (513, 'TERCEIRO', '11', '3333', 510, null);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (520, 'SEM ESCRITA', 1);
-insert into ASSOCIADO_CONTATO values (521, 'FICA', '11', '1111', 520);
+insert into ASSOCIADO_CONTATO values (521, 'FICA', '11', '1111', 520, null);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (530, 'DONO DE USUARIOS', 1);
-insert into ASSOCIADO_USUARIO values (800, 'ANTIGO', 'ANTIGO', 'X', 'S', 530, 'N');
+insert into ASSOCIADO_USUARIO values (800, 'ANTIGO', 'ANTIGO', 'X', 'S', 530, 'N', null);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (600, 'COM PARCEIRO', 1);
 insert into PARCEIRO (PAR_I_COD, PAR_A_NOM, ACD_I_COD) values (601, 'PARCEIRO', 600);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (610, 'EXCLUIVEL', 1);
-insert into ASSOCIADO_CONTATO values (611, 'C', '11', '1111', 610);
-insert into ASSOCIADO_USUARIO values (612, 'U', 'U', 'U', 'S', 610, 'S');
+insert into ASSOCIADO_CONTATO values (611, 'C', '11', '1111', 610, null);
+insert into ASSOCIADO_USUARIO values (612, 'U', 'U', 'U', 'S', 610, 'S', null);
 insert into ASSOCIADO (ACD_I_COD, ACD_A_NOM, ASS_I_COD) values (620, 'BLOQUEADO', 1);
 create exception E_PROTEGIDO 'Registro protegido';
 set term ^ ;
@@ -118,7 +123,7 @@ begin
     if (new.ACD_A_NOM = 'CONCORRIDO') then
         in autonomous transaction do
             insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD)
-            values (null, 'OUTRO', 'OUTRO CLIENTE', new.ASS_I_COD);
+            values (null, '', 'OUTRO CLIENTE', new.ASS_I_COD);
 end^
 set term ; ^
 )"_s);
@@ -157,6 +162,11 @@ std::unique_ptr<TFones> tst_Writes::fone(qint32 id, const QString &nome, const Q
     f->setDdd(u"19"_s);
     f->setFone(numero);
     f->setExcluir(excluir);
+    if (id > 0) {
+        auto stored = row(u"select ACC_I_VER from ASSOCIADO_CONTATO where ACC_I_COD = "_s + QString::number(id));
+        if (stored)
+            f->setVersao(stored->integer(u"ACC_I_VER"));
+    }
     return f;
 }
 
@@ -245,7 +255,7 @@ void tst_Writes::memberKeyIsItsOwnWhenOthersInsert()
     // and after this module's inserts.
     FbConnection other(m_modules->database().settings());
     FbStatement otherInsert(other, u"insert into ASSOCIADO (ACD_I_COD, ACD_A_CNPJ, ACD_A_NOM, ASS_I_COD) "
-                                   u"values (null, 'OUTRO', 'OUTRO CLIENTE', 1)"_s);
+                                   u"values (null, '', 'OUTRO CLIENTE', 1)"_s);
     otherInsert.execute();
     const auto aOwned = member(u"A1"_s, u"MEMBRO A"_s);
     TAssociado &a = *aOwned;
@@ -541,6 +551,87 @@ void tst_Writes::excluirAssociado()
         QCOMPARE(messages.messages.size(), 1);
         QCOMPARE(messages.messages.at(0).kind, Feedback::Kind::Error);
         QVERIFY2(messages.messages.at(0).text.startsWith(message), qPrintable(messages.messages.at(0).text));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The member editor's store: member, contacts and login user together
+
+void tst_Writes::storeFlowIsAllOrNothing_data()
+{
+    QTest::addColumn<qint32>("key"); // 0: a new member
+    QTest::addColumn<QString>("usuario");
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QString>("prefix");
+
+    const QString ok = u"30001000"_s;
+    QTest::newRow("new member, login user of 31 characters") << 0 << QString(31, u'U') << ok << u"IUUsuarios: "_s;
+    QTest::newRow("new member, contact refused")
+        << 0 << u"NOVO"_s << u"1234567890123456"_s << u"IUAcdFones [Insert/Update]: "_s;
+    QTest::newRow("edit, contact refused")
+        << 520 << QString() << u"1234567890123456"_s << u"IUAcdFones [Insert/Update]: "_s;
+}
+
+void tst_Writes::storeFlowIsAllOrNothing()
+{
+    QFETCH(qint32, key);
+    QFETCH(QString, usuario);
+    QFETCH(QString, numero);
+    QFETCH(QString, prefix);
+    MessageRecorder messages;
+
+    const int members = count(u"ASSOCIADO"_s);
+    const int contacts = count(u"ASSOCIADO_CONTATO"_s);
+    const int users = count(u"ASSOCIADO_USUARIO"_s);
+    std::unique_ptr<TAssociado> m;
+    if (key == 0) {
+        static int serial = 0; // one document per association
+        m = member(u"3905334470"_s + QString::number(++serial), u"TUDO OU NADA"_s);
+    } else {
+        m = DM->LeAssociadoID(key);
+        m->setNome(u"RENOMEADO"_s);
+        m->fones().at(0)->setNome(u"MUDOU"_s);
+    }
+    const qint32 version = m->versao();
+    m->fones().append(fone(0, u"PRIMEIRO"_s, u"30001001"_s));
+    m->fones().append(fone(0, u"SEGUNDO"_s, numero));
+    TUsuarios login;
+    login.setNome(u"LOGIN"_s);
+    login.setUsuario(usuario);
+    login.setSenha(u"39053"_s);
+    login.setAbilitado(u"S"_s);
+    login.setMst(u"S"_s);
+
+    QVERIFY(!DM->GravaAssociado(*m, key == 0 ? &login : nullptr));
+    QCOMPARE(messages.messages.size(), 1);
+    QVERIFY2(messages.messages.at(0).text.startsWith(prefix), qPrintable(messages.messages.at(0).text));
+    // Nothing of it stored, and the entity as it came, to be stored again.
+    QCOMPARE(count(u"ASSOCIADO"_s), members);
+    QCOMPARE(count(u"ASSOCIADO_CONTATO"_s), contacts);
+    QCOMPARE(count(u"ASSOCIADO_USUARIO"_s), users);
+    QCOMPARE(m->id(), key);
+    QCOMPARE(m->versao(), version);
+    if (key != 0) {
+        const auto stored = DM->LeAssociadoID(key);
+        QCOMPARE(stored->nome(), u"SEM ESCRITA"_s);
+        QCOMPARE(stored->fones().at(0)->nome(), u"FICA"_s);
+        QCOMPARE(stored->versao(), version);
+    }
+
+    // Put right, the same entity stores all of it.
+    m->fones().at(m->fones().count() - 1)->setFone(u"30001002"_s);
+    login.setUsuario(u"NOVO"_s);
+    messages.clear();
+    QVERIFY(DM->GravaAssociado(*m, key == 0 ? &login : nullptr));
+    QCOMPARE(messages.texts(), QStringList());
+    QCOMPARE(count(u"ASSOCIADO"_s), members + (key == 0 ? 1 : 0));
+    QCOMPARE(count(u"ASSOCIADO_CONTATO"_s), contacts + 2);
+    QCOMPARE(count(u"ASSOCIADO_USUARIO"_s), users + (key == 0 ? 1 : 0));
+    const auto stored = DM->LeAssociadoID(m->id());
+    QCOMPARE(stored->nome(), key == 0 ? u"TUDO OU NADA"_s : u"RENOMEADO"_s);
+    if (key == 0) {
+        QCOMPARE(login.id_pai(), m->id());
+        QCOMPARE(DM->LeUsuario(m->id())->Lista().count(), 1);
     }
 }
 

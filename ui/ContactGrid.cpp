@@ -113,7 +113,7 @@ ContactGrid::ContactGrid(QWidget *editor, MemTable *table, const Columns &column
 
     grid->setModel(table);
     grid->setItemDelegate(new ContactDelegate(table, grid));
-    for (const QString &hidden : {columns.key, columns.owner, QStringLiteral("Excluir")})
+    for (const QString &hidden : {columns.key, columns.version, columns.owner, QStringLiteral("Excluir")})
         grid->setColumnHidden(table->fieldIndex(hidden), true);
     grid->setColumnWidth(table->fieldIndex(columns.nome), 85);
     grid->setColumnWidth(table->fieldIndex(columns.ddd), 26);

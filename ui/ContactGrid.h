@@ -33,7 +33,7 @@ public:
     // The table's columns: key, contact person, area code, number, owner.
     struct Columns
     {
-        QString key, nome, ddd, fone, owner;
+        QString key, nome, ddd, fone, owner, version;
     };
     struct Buttons
     {

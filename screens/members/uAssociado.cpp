@@ -66,8 +66,14 @@ TfrmAssociado::TfrmAssociado(QWidget *parent) : QDialog(parent), ui(std::make_un
     m_mapper->addFlag(ui->chkPct02, membro->fieldIndex(u"ACD_A_PCT2"));
     m_mapper->setCurrentIndex(membro->currentRow());
 
+    // The login user's fields take what its columns hold (both user
+    // registers have the same columns): a longer name would only be
+    // refused by the database when the member is stored.
+    ui->edtNomeUsu->setMaxLength(DMds->cdsPesUsuario->column(DMds->cdsPesUsuario->fieldIndex(u"USU_A_NOM")).size);
+    ui->edtUsuario->setMaxLength(DMds->cdsPesUsuario->column(DMds->cdsPesUsuario->fieldIndex(u"USU_A_USU")).size);
     UpperCaseValidator::apply(ui->edtNomeUsu);
     UpperCaseValidator::apply(ui->edtUsuario);
+    m_titulo = windowTitle();
 
     setupContacts();
 
@@ -88,7 +94,7 @@ void TfrmAssociado::setupContacts()
     m_contatos = ContactGrid::install(
         this, DMds->cdsCadFoneAcd,
         {QStringLiteral("ACC_I_COD"), QStringLiteral("ACC_A_CON"), QStringLiteral("ACC_A_DDD"),
-         QStringLiteral("ACC_A_FON"), QStringLiteral("ACD_I_COD")},
+         QStringLiteral("ACC_A_FON"), QStringLiteral("ACD_I_COD"), QStringLiteral("ACC_I_VER")},
         ui->grdFone, {ui->btnInsert, ui->btnGravar, ui->btnCancelar, ui->btnExcluir, ui->btnEstorna});
     DatasetInsert1 = m_contatos->DatasetInsert1;
     DatasetPost1 = m_contatos->DatasetPost1;
@@ -117,7 +123,7 @@ void TfrmAssociado::PreparaNovo(const QString &documento)
     membro->post();
     DMds->cdsCadFoneAcd->empty();
 
-    setWindowTitle(windowTitle() + u" - " + DateTime::today().toShortDateString() + u'|' + UsuarioLogado.nome);
+    setWindowTitle(m_titulo + u" - " + DateTime::today().toShortDateString() + u'|' + UsuarioLogado.nome);
     m_mapper->setCurrentIndex(membro->currentRow());
     EditaMascara();
     ui->dbedtACD_A_CNPJ->setEnabled(false);
@@ -129,7 +135,7 @@ void TfrmAssociado::PreparaEdicao(const TAssociado &associado)
     DMds->PopulacdsCadAssociado(associado);
     DMds->PopulacdsCadFoneAcd(associado);
 
-    setWindowTitle(windowTitle() + u" - " + associado.dt_cad().toShortDateString() + u'|' + associado.nome_usu());
+    setWindowTitle(m_titulo + u" - " + associado.dt_cad().toShortDateString() + u'|' + associado.nome_usu());
     m_mapper->setCurrentIndex(DMds->cdsCadAssociado->currentRow());
     EditaMascara();
     ui->grpUsu->setVisible(false);
@@ -209,6 +215,8 @@ void TfrmAssociado::done(int result)
         if (!ValidaCampos() || !validaDocumento())
             return;
         m_mapper->submit();
+        if (m_grava && !m_grava())
+            return;
     }
     QDialog::done(result);
 }

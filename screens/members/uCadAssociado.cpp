@@ -128,26 +128,19 @@ void TfrmCadAssociado::actNovoExecute()
         }
     }
 
-    TUsuarios login;
     {
+        // The member, its contacts and its login user are stored together
+        // while the editor is open: when any of them is refused nothing is
+        // stored, and the editor stays open with what was typed.
         TfrmAssociado editor(this);
         editor.PreparaNovo(documento);
+        editor.setGravacao([&editor] {
+            const std::unique_ptr<TAssociado> associado = DMds->PopulaObjAssociado();
+            TUsuarios login = editor.usuarioLogin();
+            return DM->GravaAssociado(*associado, &login);
+        });
         if (editor.exec() != QDialog::Accepted)
             return;
-        login = editor.usuarioLogin();
-    }
-
-    // The list is searched again whatever happens to the writes.
-    try {
-        const std::unique_ptr<TAssociado> associado = DMds->PopulaObjAssociado();
-        if (DM->IUAssociado(*associado)) {
-            DM->IUAcdFones(*associado);
-            login.setId_pai(associado->id());
-            DM->IUAcdUsuarios(login);
-        }
-    } catch (...) {
-        actPesqExecute();
-        throw;
     }
     actPesqExecute();
 }
@@ -163,17 +156,35 @@ void TfrmCadAssociado::actEditaExecute()
         return;
     }
 
+    const qint32 id = associado->id();
+    bool excluido = false;
     {
         TfrmAssociado editor(this);
         editor.PreparaEdicao(*associado);
+        associado.reset();
+        editor.setGravacao([&editor, &excluido, id] {
+            const std::unique_ptr<TAssociado> alterado = DMds->PopulaObjAssociado();
+            if (DM->GravaAssociado(*alterado, nullptr))
+                return true;
+            const WriteRefusal recusa = DM->lastRefusal();
+            if (recusa != WriteRefusal::Changed && recusa != WriteRefusal::Deleted)
+                return false; // kept as typed, to try again
+            // Another seat changed or deleted the member or one of its
+            // contacts: the editor shows the member as it is now, or
+            // closes when the member is gone.
+            const std::unique_ptr<TAssociado> atual = DM->LeAssociadoID(id);
+            if (atual->id() == 0) {
+                excluido = true;
+                return true;
+            }
+            editor.PreparaEdicao(*atual);
+            return false;
+        });
         if (editor.exec() != QDialog::Accepted)
             return;
     }
-    associado.reset();
-
-    const std::unique_ptr<TAssociado> alterado = DMds->PopulaObjAssociado();
-    if (DM->IUAssociado(*alterado))
-        DM->IUAcdFones(*alterado);
+    if (excluido)
+        actPesqExecute();
 }
 
 void TfrmCadAssociado::btnFecharClick()

@@ -203,13 +203,16 @@ void TfrmCadParceiro::actNovoExecute()
             QStringLiteral("O documento informado já está cadastrado para o parceiro %1.").arg(nome));
         return;
     }
+    qint32 gravado = 0;
     {
         TfrmParceiro editor(this);
         editor.PreparaNovo(documento);
+        editor.setGravacao([&] { return GravaParceiro(editor, gravado); });
         if (editor.exec() != QDialog::Accepted)
             return;
     }
-    GravaParceiro();
+    actPesqExecute();
+    LocalizaParceiro(gravado);
 }
 
 void TfrmCadParceiro::actEditaExecute()
@@ -223,13 +226,17 @@ void TfrmCadParceiro::actEditaExecute()
         return;
     }
     const bool somenteLeitura = parceiro->id_acd() != AssociadoAtual->id();
+    qint32 gravado = 0;
     {
         TfrmParceiro editor(this);
         editor.PreparaEdicao(*parceiro, somenteLeitura);
+        if (!somenteLeitura)
+            editor.setGravacao([&] { return GravaParceiro(editor, gravado); });
         if (editor.exec() != QDialog::Accepted || somenteLeitura)
             return;
     }
-    GravaParceiro();
+    actPesqExecute();
+    LocalizaParceiro(gravado);
 }
 
 bool TfrmCadParceiro::ParceiroGravavel(const TParceiro &parceiro)
@@ -250,14 +257,27 @@ bool TfrmCadParceiro::ParceiroGravavel(const TParceiro &parceiro)
     return gravavel;
 }
 
-void TfrmCadParceiro::GravaParceiro()
+bool TfrmCadParceiro::GravaParceiro(TfrmParceiro &editor, qint32 &gravado)
 {
     const std::unique_ptr<TParceiro> parceiro = DMds->PopulaObjParceiro();
     // The member in work owns what it writes, whatever the row said.
     parceiro->setId_acd(AssociadoAtual->id());
     parceiro->setId_usu(UsuarioLogado.id);
-    if (ParceiroGravavel(*parceiro) && DM->IUParceiro(*parceiro))
-        DM->IUParcFones(*parceiro);
-    actPesqExecute();
-    LocalizaParceiro(parceiro->id());
+    // Gone, or not the member's: nothing to keep the editor open for.
+    if (!ParceiroGravavel(*parceiro))
+        return true;
+    if (DM->GravaParceiro(*parceiro)) {
+        gravado = parceiro->id();
+        return true;
+    }
+    const WriteRefusal recusa = DM->lastRefusal();
+    if (parceiro->id() == 0 || (recusa != WriteRefusal::Changed && recusa != WriteRefusal::Deleted))
+        return false; // kept as typed, to try again
+    // Another seat changed or deleted the partner or one of its contacts:
+    // the editor shows the partner as it is now, or closes when it is gone.
+    const std::unique_ptr<TParceiro> atual = DM->LeParceiro(parceiro->id());
+    if (atual->id() == 0)
+        return true;
+    editor.PreparaEdicao(*atual, false);
+    return false;
 }

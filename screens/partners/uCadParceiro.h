@@ -9,6 +9,8 @@
 class QAction;
 class TParceiro;
 
+class TfrmParceiro;
+
 namespace Ui {
 class frmCadParceiro;
 }
@@ -52,9 +54,9 @@ public:
 
 private:
     void dsPesParceiroDataChange();
-    // Writes the partner of the editor's tables and searches again, on the
-    // written row.
-    void GravaParceiro();
+    // Writes the partner of the editor's tables (its key to `gravado`);
+    // answers whether the editor may close (see TfrmParceiro::setGravacao).
+    bool GravaParceiro(TfrmParceiro &editor, qint32 &gravado);
     // Whether the partner (and each stored contact the write would update)
     // is still in the database as one of the member's: a write must never
     // bring back what another seat deleted. Shows "Parceiro não localizado."

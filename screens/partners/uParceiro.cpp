@@ -33,6 +33,7 @@ QString pessoaDoDocumento(const QString &documento)
 TfrmParceiro::TfrmParceiro(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmParceiro>())
 {
     ui->setupUi(this);
+    m_titulo = windowTitle();
     setFont(tahoma(8));
     for (QLabel *label : findChildren<QLabel *>()) {
         if (!label->objectName().startsWith(u"txt"))
@@ -80,7 +81,7 @@ TfrmParceiro::TfrmParceiro(QWidget *parent) : QDialog(parent), ui(std::make_uniq
     m_contatos = ContactGrid::install(
         this, DMds->cdsCadFoneParc,
         {QStringLiteral("PAC_I_COD"), QStringLiteral("PAC_A_CON"), QStringLiteral("PAC_A_DDD"),
-         QStringLiteral("PAC_A_FON"), QStringLiteral("PAR_I_COD")},
+         QStringLiteral("PAC_A_FON"), QStringLiteral("PAR_I_COD"), QStringLiteral("PAC_I_VER")},
         ui->grdFone, {ui->btnInsert, ui->btnGravar, ui->btnCancelar, ui->btnExcluir, ui->btnEstorna});
 
     connect(InputConventions::install(this), &InputConventions::left, this, [this](QWidget *control) {
@@ -112,7 +113,7 @@ void TfrmParceiro::PreparaNovo(const QString &documento)
     parceiro->post();
     DMds->cdsCadFoneParc->empty();
 
-    setWindowTitle(windowTitle() + u" - " + DateTime::today().toShortDateString() + u'|' + UsuarioLogado.nome);
+    setWindowTitle(m_titulo + u" - " + DateTime::today().toShortDateString() + u'|' + UsuarioLogado.nome);
     m_mapper->setCurrentIndex(parceiro->currentRow());
     EditaMascara();
     MostraPessoa();
@@ -124,7 +125,7 @@ void TfrmParceiro::PreparaEdicao(const TParceiro &parceiro, bool somenteLeitura)
     DMds->PopulacdsCadParceiro(parceiro);
     DMds->PopulacdsCadFoneParc(parceiro);
 
-    setWindowTitle(windowTitle() + u" - " + parceiro.dt_cad().toShortDateString() + u'|' + parceiro.nome_usu());
+    setWindowTitle(m_titulo + u" - " + parceiro.dt_cad().toShortDateString() + u'|' + parceiro.nome_usu());
     m_mapper->setCurrentIndex(DMds->cdsCadParceiro->currentRow());
     EditaMascara();
     MostraPessoa();
@@ -190,6 +191,8 @@ void TfrmParceiro::done(int result)
             parceiro->edit();
         parceiro->setText(u"PAR_A_PES", pessoaDoDocumento(parceiro->text(u"PAR_A_CNPJ_CPF")));
         parceiro->post();
+        if (m_grava && !m_grava())
+            return;
     }
     QDialog::done(result);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class ContactGrid;
@@ -41,7 +42,14 @@ public:
 
     ContactGrid *contatos() const { return m_contatos; }
 
-    // Closing with OK runs the field checks; a failed one keeps the dialog open.
+    // What OK stores, once the field checks passed and the typed values are
+    // in the tables: answers whether the dialog may close. A store that
+    // fails has shown why; the dialog stays open with what was typed (or
+    // with what the store put in its place, a partner read again).
+    void setGravacao(std::function<bool()> grava) { m_grava = std::move(grava); }
+
+    // Closing with OK runs the field checks, then the store; a failed one
+    // keeps the dialog open.
     void done(int result) override;
 
 private:
@@ -53,4 +61,6 @@ private:
     std::unique_ptr<Ui::frmParceiro> ui;
     FieldMapper *m_mapper = nullptr;
     ContactGrid *m_contatos = nullptr;
+    std::function<bool()> m_grava;
+    QString m_titulo; // the caption without the registration's date and user
 };
