@@ -4,7 +4,10 @@
 #include "DateTime.h"
 #include "Selectors.h"
 
+#include <QList>
 #include <QString>
+
+#include <vector>
 
 #include <memory>
 
@@ -84,6 +87,13 @@ public:
     bool IUAcdUsuarios(const TUsuarios &Obj);
     bool IUUsuariosASS(const TUsuarios &Obj);
     bool ExcluirAssociado(qint32 iACD);
+
+    // The members of the logged-in association with these keys, in the
+    // order of `ids`, each with its contacts (a report of a search's rows);
+    // keys of other associations or of deleted members are left out. Keep
+    // `ids` to a thousand keys at most (Firebird's limit for a list). A
+    // reader: database errors escape.
+    std::vector<std::unique_ptr<TAssociado>> LeAssociadosIDs(const QList<qint32> &ids);
 
     // Searches.
     std::unique_ptr<TListaParceiro> PesqAssociado(TTipoPesqParceiro TipoPesquisa, const QString &sTexto);

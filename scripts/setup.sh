@@ -14,6 +14,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n
     firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
     fonts-wine libbenchmark-dev
+    libxlsxwriter-dev poppler-utils unzip
     xdotool
 )
 
