@@ -115,6 +115,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase();
 
     void exportFromTheWindow_data();
     void exportFromTheWindow();
@@ -136,6 +137,7 @@ private:
     std::unique_ptr<WidgetFeedback> m_feedback;
     std::unique_ptr<MessageDialogHook> m_messages;
     std::unique_ptr<TfrmCadAssociado> m_members;
+    bool m_changed = false;
 };
 
 void tst_ListaAssociados::initTestCase()
@@ -162,14 +164,23 @@ void tst_ListaAssociados::useModules(const QString &sql)
 
 void tst_ListaAssociados::init()
 {
-    useModules(QString::fromUtf8(fixture));
+    // The functions that only read share one database; one that changes it
+    // (or loads another) says so first and the next one gets a fresh one.
+    if (!m_modules || m_changed) {
+        m_changed = false;
+        useModules(QString::fromUtf8(fixture));
+    }
 }
 
 void tst_ListaAssociados::cleanup()
 {
     m_members.reset();
-    m_modules.reset();
     m_messages->clear();
+}
+
+void tst_ListaAssociados::cleanupTestCase()
+{
+    m_modules.reset();
 }
 
 void tst_ListaAssociados::openMembers()
@@ -256,6 +267,7 @@ void tst_ListaAssociados::exportFromTheWindow()
 
 void tst_ListaAssociados::memberDeletedSinceTheSearchKeepsItsListRow()
 {
+    m_changed = true;
     openMembers();
     searchAll();
     QVERIFY(DM->ExcluirAssociado(12));
@@ -269,6 +281,7 @@ void tst_ListaAssociados::memberDeletedSinceTheSearchKeepsItsListRow()
 
 void tst_ListaAssociados::printOf120Members()
 {
+    m_changed = true;
     useModules(
         u"insert into CIDADE (CID_A_COD, CID_A_DSC, CID_A_UF) values ('3550308', 'SÃO PAULO', 'SP');\n"
         u"insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) values (1, '11222333000181', 'ASSOCIAÇÃO COMERCIAL DE TESTE', 'S');\n"_s
