@@ -15,7 +15,9 @@
 //      search by code and by a part of the name;
 //   5  the writes of a new member (each statement, and the editor's store of
 //      member, contacts and login user in one transaction) and of an edit;
-//   6  the peak memory while the member list shows every member.
+//   6  the peak memory while the member list shows every member;
+//   7  the export of every member of the association (the list window's
+//      Exportar) to CSV and to XLSX, members and contacts read again.
 // Every figure is the median of several repetitions (wall time); the summary
 // at the end sets them against their targets.
 
@@ -29,14 +31,18 @@
 #include "TListaParceiro.h"
 #include "TListaUsuarios.h"
 #include "TUsuarios.h"
+#include "TableExport.h"
 #include "uCadAssociado.h"
 #include "uDM.h"
 #include "uDMds.h"
+#include "uListaAssociados.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -384,6 +390,32 @@ void BM_Edicao(benchmark::State &state)
     failed(state);
 }
 
+// --- 7: the export of the whole list -----------------------------------------------
+
+void BM_Export(benchmark::State &state, TableExport::Format format)
+{
+    {
+        const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tpNome, TextoTodos);
+        DMds->PopulacdsPesqAssociado(*lista);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(format == TableExport::Format::Csv ? u"a.csv"_s : u"a.xlsx"_s);
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        TAssociadosExportacao rows(*DMds->cdsPesqAssociado);
+        QString error;
+        const auto result = format == TableExport::Format::Csv ? TableExport::writeCsv(path, rows, {}, &error)
+                                                               : TableExport::writeXlsx(path, rows, {}, &error);
+        if (result != TableExport::Result::Written)
+            feedback->messages << u"export failed: "_s + error;
+        bytes = QFileInfo(path).size();
+    }
+    if (failed(state))
+        return;
+    state.counters["rows"] = double(DMds->cdsPesqAssociado->recordCount());
+    state.counters["MB"] = double(bytes) / 1e6;
+}
+
 // --- summary -----------------------------------------------------------------------
 
 // Prints what the console reporter prints, keeps the medians, and sets them
@@ -425,6 +457,10 @@ public:
              {"4_LeAssociadoID", "4_BuscaDoc", "4_PesqCidade/ibge", "4_PesqCidade/nome", "5_IUAssociado",
               "5_IUAcdFones", "5_IUAcdUsuarios", "5_NovoAssociado", "5_EdicaoAssociado"})
             target(single, single, 5.0);
+        for (const char *exported : {"7_Export/csv", "7_Export/xlsx"}) {
+            if (has(exported))
+                std::printf("  %-55s %9.2f ms\n", exported, m_ms.at(exported));
+        }
         const auto peak = m_peak.find("6_PeakMemory/window");
         if (peak != m_peak.end())
             std::printf("  %-55s %9.1f MB  (target < 150 MB)  %s\n", "peak memory, 100,000 rows to the grid twice",
@@ -510,6 +546,12 @@ void registerAll(int repetitions)
     small(benchmark::RegisterBenchmark("5_IUAcdUsuarios", BM_Escrita, Escrita::Usuario));
     small(benchmark::RegisterBenchmark("5_NovoAssociado", BM_Escrita, Escrita::Todas));
     small(benchmark::RegisterBenchmark("5_EdicaoAssociado", BM_Edicao));
+    const auto exports = [repetitions](benchmark::internal::Benchmark *b) {
+        b->Unit(kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(repetitions ? repetitions : 3);
+        b->ReportAggregatesOnly(true);
+    };
+    exports(benchmark::RegisterBenchmark("7_Export/csv", BM_Export, TableExport::Format::Csv));
+    exports(benchmark::RegisterBenchmark("7_Export/xlsx", BM_Export, TableExport::Format::Xlsx));
 }
 
 } // namespace

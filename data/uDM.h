@@ -5,7 +5,10 @@
 #include "Selectors.h"
 #include "WriteRefusal.h"
 
+#include <QList>
 #include <QString>
+
+#include <vector>
 
 #include <memory>
 
@@ -100,6 +103,13 @@ public:
     // IUAcdFones, IUUsuarios), everything is rolled back and Obj keeps the
     // key and version it came with, so that it can be written again.
     bool GravaAssociado(TAssociado &Obj, TUsuarios *Login);
+
+    // The members of the logged-in association with these keys, in the
+    // order of `ids`, each with its contacts (a report of a search's rows);
+    // keys of other associations or of deleted members are left out. Keep
+    // `ids` to a thousand keys at most (Firebird's limit for a list). A
+    // reader: database errors escape.
+    std::vector<std::unique_ptr<TAssociado>> LeAssociadosIDs(const QList<qint32> &ids);
 
     // Searches.
     std::unique_ptr<TListaParceiro> PesqAssociado(TTipoPesqParceiro TipoPesquisa, const QString &sTexto);

@@ -14,7 +14,8 @@ packages=(
     qt6-base-dev qt6-translations-l10n qt6-charts-dev
     firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
     fonts-wine libbenchmark-dev
-    xdotool poppler-utils
+    libxlsxwriter-dev poppler-utils unzip
+    xdotool
 )
 
 install_missing() {

@@ -5,6 +5,7 @@
 #include "ActionButton.h"
 #include "BrowseGrid.h"
 #include "Feedback.h"
+#include "ListActions.h"
 #include "MessageDialog.h"
 #include "RegisterWindow.h"
 #include "TAssociado.h"
@@ -17,10 +18,19 @@
 #include "uDM.h"
 #include "uDMds.h"
 #include "uDigitaDoc.h"
+#include "uListaAssociados.h"
 
 #include <QAction>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The search the shared table's rows came from, for the printed list; like
+// the table, it outlives the window.
+QString ultimaPesquisa = u"pesquisa anterior"_s;
+
+} // namespace
 
 TfrmCadAssociado::TfrmCadAssociado(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::frmCadAssociado>())
 {
@@ -33,13 +43,19 @@ TfrmCadAssociado::TfrmCadAssociado(QWidget *parent) : QWidget(parent), ui(std::m
     connect(ui->actNovo, &QAction::triggered, this, &TfrmCadAssociado::actNovoExecute);
     connect(ui->actEdita, &QAction::triggered, this, &TfrmCadAssociado::actEditaExecute);
     connect(ui->actExclui, &QAction::triggered, this, &TfrmCadAssociado::actExcluiExecute);
+    connect(ui->actExporta, &QAction::triggered, this, &TfrmCadAssociado::actExportaExecute);
+    connect(ui->actImprime, &QAction::triggered, this, &TfrmCadAssociado::actImprimeExecute);
     bindToAction(ui->btnPesq, ui->actPesq);
     bindToAction(ui->btnNovo, ui->actNovo);
     bindToAction(ui->btnEdita, ui->actEdita);
     bindToAction(ui->btnExclui, ui->actExclui);
+    bindToAction(ui->btnExporta, ui->actExporta);
+    bindToAction(ui->btnImprime, ui->actImprime);
     connect(ui->btnFechar, &QPushButton::clicked, this, &TfrmCadAssociado::btnFecharClick);
 
     UpperCaseValidator::apply(ui->edtPesq);
+    searchOnEnter(ui->edtPesq, ui->actPesq);
+    openRowOnDoubleClick(ui->dbgrdAcd, ui->actEdita);
 
     MemTable *lista = DMds->cdsPesqAssociado;
     // The document column shows the stored digits, unmasked.
@@ -77,6 +93,16 @@ QAction *TfrmCadAssociado::actExclui() const
     return ui->actExclui;
 }
 
+QAction *TfrmCadAssociado::actExporta() const
+{
+    return ui->actExporta;
+}
+
+QAction *TfrmCadAssociado::actImprime() const
+{
+    return ui->actImprime;
+}
+
 TTipoPesqParceiro TfrmCadAssociado::tipoPesquisa() const
 {
     return chosenSearchField(ui->cbbTipoPesq);
@@ -90,8 +116,22 @@ void TfrmCadAssociado::actPesqExecute()
     // The rows of the last search go first, so that a large result is not
     // held twice while the next one is read.
     DMds->cdsPesqAssociado->empty();
-    const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tipoPesquisa(), Trim(ui->edtPesq->text()));
+    const QString texto = Trim(ui->edtPesq->text());
+    const std::unique_ptr<TListaParceiro> lista = DM->PesqAssociado(tipoPesquisa(), texto);
     DMds->PopulacdsPesqAssociado(*lista);
+    ultimaPesquisa
+        = texto.isEmpty() ? u"todos os associados"_s : ui->cbbTipoPesq->currentText() + u" contém \""_s + texto + u'"';
+}
+
+void TfrmCadAssociado::actExportaExecute()
+{
+    TAssociadosExportacao linhas(*DMds->cdsPesqAssociado);
+    TableExport::exportWithDialog(this, linhas, u"associados"_s);
+}
+
+void TfrmCadAssociado::actImprimeExecute()
+{
+    TablePrint::printWithPreview(this, RelatorioAssociados(*DMds->cdsPesqAssociado, ultimaPesquisa), u"associados"_s);
 }
 
 void TfrmCadAssociado::dsPesAssociadoDataChange()
@@ -99,6 +139,8 @@ void TfrmCadAssociado::dsPesAssociadoDataChange()
     const bool linhas = DMds->cdsPesqAssociado->recordCount() > 0;
     ui->actEdita->setEnabled(linhas);
     ui->actExclui->setEnabled(linhas);
+    ui->actExporta->setEnabled(linhas);
+    ui->actImprime->setEnabled(linhas);
 }
 
 void TfrmCadAssociado::actExcluiExecute()

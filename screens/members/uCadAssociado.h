@@ -31,11 +31,16 @@ public:
     QAction *actNovo() const;
     QAction *actEdita() const;
     QAction *actExclui() const;
+    QAction *actExporta() const;
+    QAction *actImprime() const;
 
     void actPesqExecute();
     void actNovoExecute();
     void actEditaExecute();
     void actExcluiExecute();
+    // The rows the grid shows, in its order: to an XLSX or CSV file, or printed.
+    void actExportaExecute();
+    void actImprimeExecute();
 
     // The search type the window's search-type list stands for.
     TTipoPesqParceiro tipoPesquisa() const;

@@ -5,6 +5,7 @@
 #include "ActionButton.h"
 #include "BrowseGrid.h"
 #include "Feedback.h"
+#include "ListActions.h"
 #include "MessageDialog.h"
 #include "PacoteNegativacao.h"
 #include "RegisterWindow.h"
@@ -49,6 +50,8 @@ TfrmCadParceiro::TfrmCadParceiro(QWidget *parent) : QWidget(parent), ui(std::mak
     connect(ui->btnFechar, &QPushButton::clicked, this, &QWidget::close);
 
     UpperCaseValidator::apply(ui->edtPesq);
+    searchOnEnter(ui->edtPesq, ui->actPesq);
+    openRowOnDoubleClick(ui->dbgrdPar, ui->actEdita);
     ui->cbbTipoParc->setCurrentIndex(2);
 
     MemTable *lista = DMds->cdsPesqParceiro;

@@ -4,6 +4,7 @@
 
 #include "ActionButton.h"
 #include "BrowseGrid.h"
+#include "ListActions.h"
 #include "MemTable.h"
 #include "RegisterWindow.h"
 #include "Session.h"
@@ -49,6 +50,7 @@ TfrmCadUsuario::TfrmCadUsuario(QWidget *parent)
     connect(ui->actNovo, &QAction::triggered, this, &TfrmCadUsuario::actNovoExecute);
     connect(ui->actEdita, &QAction::triggered, this, &TfrmCadUsuario::actEditaExecute);
     connect(ui->btnFechar, &QPushButton::clicked, this, &TfrmCadUsuario::btnFecharClick);
+    openRowOnDoubleClick(grid, ui->actEdita);
 
     connect(m_table, &MemTable::changed, this, &TfrmCadUsuario::updateActions);
     connect(m_table, &QAbstractItemModel::modelReset, this, &TfrmCadUsuario::updateActions);

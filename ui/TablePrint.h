@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+class QWidget;
+
+// A printed list: a title and lines under it on every page (who, when, which
+// search), the columns with their share of the page's width, and one line
+// per row; each page ends with "Página x de y".
+struct PrintReport
+{
+    struct Column
+    {
+        QString title;
+        int share = 1;
+    };
+    QString title;
+    QStringList subtitle;
+    QList<Column> columns;
+    QList<QStringList> rows;
+};
+
+namespace TablePrint {
+
+// Draws `report` on `printer`, page after page; answers the number of pages.
+// A cell too long for its column is cut with "…", a line break in it printed
+// as a space.
+int render(QPrinter &printer, const PrintReport &report);
+
+// Writes `report` as a PDF file at `path`; false when it cannot be written.
+bool saveAsPdf(const QString &path, const PrintReport &report);
+
+// The print preview with the system print dialog behind its print button,
+// and a "Salvar como PDF" button that asks for a file.
+void printWithPreview(QWidget *parent, const PrintReport &report, const QString &baseName);
+
+} // namespace TablePrint
