@@ -1,18 +1,20 @@
 #include "Startup.h"
 
+#include "FirstRunAssistant.h"
+#include "ProgramFolders.h"
 #include "ProgramStart.h"
 #include "uLogin.h"
 #include "uPrincipal.h"
 
 #include <QCoreApplication>
 
-Startup::Startup() : iniDirectory(QCoreApplication::applicationDirPath())
+Startup::Startup() : iniDirectory(ProgramFolders::iniFolder())
 {
 }
 
 int Startup::run()
 {
-    return ProgramStart::run({QStringLiteral("Ulmora - Associação v1.0"),
+    return ProgramStart::run({QStringLiteral("Ulmora - Associação v1.0"), FirstRunAssistant::run,
                               [this] {
                                   TfrmLogin login;
                                   login.setIniDirectory(iniDirectory);

@@ -11,7 +11,8 @@ class Startup
 public:
     Startup();
 
-    // Where the login keeps its ini file: the executable's folder unless set.
+    // Where the login keeps its ini file: ProgramFolders::iniFolder() unless
+    // set.
     QString iniDirectory;
 
     int run();

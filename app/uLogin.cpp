@@ -5,6 +5,7 @@
 #include "InputConventions.h"
 #include "MessageDialog.h"
 #include "PasswordStarStyle.h"
+#include "ProgramFolders.h"
 #include "RememberedValue.h"
 #include "Session.h"
 #include "TUsuarios.h"
@@ -25,7 +26,7 @@ const QString iniKey = QStringLiteral("Login/CNPJ");
 }
 
 TfrmLogin::TfrmLogin(QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmLogin>()), m_iniDirectory(QCoreApplication::applicationDirPath())
+    : QDialog(parent), ui(std::make_unique<Ui::frmLogin>()), m_iniDirectory(ProgramFolders::iniFolder())
 {
     ui->setupUi(this);
     // Tahoma 14 point: a 19-pixel character height.

@@ -13,7 +13,7 @@ class frmLogin;
 // then one of its active users by user name and password. Ends accepted only
 // through a successful "Entrar", which leaves the association in
 // AssociacaoAtual, the user in UsuarioLogado and the CNPJ in the ini file
-// beside the executable for the next start.
+// (ProgramFolders::iniFolder()) for the next start.
 class TfrmLogin : public QDialog
 {
     Q_OBJECT
@@ -22,7 +22,8 @@ public:
     explicit TfrmLogin(QWidget *parent = nullptr);
     ~TfrmLogin() override;
 
-    // The folder of the ini file: the executable's unless set (tests).
+    // The folder of the ini file: ProgramFolders::iniFolder() unless set
+    // (tests).
     void setIniDirectory(const QString &directory) { m_iniDirectory = directory; }
     // The full path of the ini file, set each time the dialog is shown.
     const QString &caminhoIni() const { return CaminhoIni; }

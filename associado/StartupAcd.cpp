@@ -1,5 +1,7 @@
 #include "StartupAcd.h"
 
+#include "FirstRunAssistant.h"
+#include "ProgramFolders.h"
 #include "ProgramStart.h"
 #include "uLoginAcd.h"
 #include "uPrincipalAcd.h"
@@ -7,13 +9,13 @@
 
 #include <QCoreApplication>
 
-StartupAcd::StartupAcd() : iniDirectory(QCoreApplication::applicationDirPath())
+StartupAcd::StartupAcd() : iniDirectory(ProgramFolders::iniFolder())
 {
 }
 
 int StartupAcd::run()
 {
-    return ProgramStart::run({titulo(),
+    return ProgramStart::run({titulo(), FirstRunAssistant::run,
                               [this] {
                                   TfrmLoginAcd login;
                                   login.setIniDirectory(iniDirectory);

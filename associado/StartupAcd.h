@@ -12,7 +12,8 @@ class StartupAcd
 public:
     StartupAcd();
 
-    // Where the login keeps its ini file: the executable's folder unless set.
+    // Where the login keeps its ini file: ProgramFolders::iniFolder() unless
+    // set.
     QString iniDirectory;
 
     int run();

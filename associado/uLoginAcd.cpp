@@ -5,6 +5,7 @@
 #include "InputConventions.h"
 #include "MessageDialog.h"
 #include "PasswordStarStyle.h"
+#include "ProgramFolders.h"
 #include "RememberedValue.h"
 #include "Session.h"
 #include "TUsuarios.h"
@@ -32,7 +33,7 @@ struct MissingField
 } // namespace
 
 TfrmLoginAcd::TfrmLoginAcd(QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmLoginAcd>()), m_iniDirectory(QCoreApplication::applicationDirPath())
+    : QDialog(parent), ui(std::make_unique<Ui::frmLoginAcd>()), m_iniDirectory(ProgramFolders::iniFolder())
 {
     ui->setupUi(this);
     // The association's login's look: Tahoma 14 point (a 19-pixel

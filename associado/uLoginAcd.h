@@ -16,7 +16,7 @@ class frmLoginAcd;
 // refusal in a row closes the dialog. Ends accepted only through a
 // successful "Entrar", which leaves the association in AssociacaoAtual, the
 // member in AssociadoAtual, the user (without its password) in UsuarioLogado
-// and the CNPJ in the program's own ini file beside the executable.
+// and the CNPJ in the program's own ini file (ProgramFolders::iniFolder()).
 class TfrmLoginAcd : public QDialog
 {
     Q_OBJECT
@@ -25,7 +25,8 @@ public:
     explicit TfrmLoginAcd(QWidget *parent = nullptr);
     ~TfrmLoginAcd() override;
 
-    // The folder of the ini file: the executable's unless set (tests).
+    // The folder of the ini file: ProgramFolders::iniFolder() unless set
+    // (tests).
     void setIniDirectory(const QString &directory) { m_iniDirectory = directory; }
     const QString &caminhoIni() const { return CaminhoIni; }
     static QString nomeIni() { return QStringLiteral("ul_associado.ini"); }

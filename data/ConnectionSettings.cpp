@@ -1,12 +1,14 @@
 #include "ConnectionSettings.h"
 
 #include "FbError.h"
+#include "ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -130,15 +132,26 @@ QString ConnectionSettings::attachString() const
 
 QString ConnectionSettings::definitionsFile()
 {
-    const QString fromEnvironment = qEnvironmentVariable("ULMORA_CONNECTION_DEFS");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("connections.ini"));
+    const QStringList candidates
+        = ProgramFolders::connectionDefinitionCandidates(QCoreApplication::applicationDirPath());
+    if (!qEnvironmentVariableIsEmpty("ULMORA_CONNECTION_DEFS"))
+        return candidates.constFirst();
+    for (const QString &file : candidates) {
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return QString();
 }
 
 ConnectionSettings ConnectionSettings::load(const QString &name)
 {
-    return load(definitionsFile(), name);
+    const QString file = definitionsFile();
+    if (file.isEmpty()) {
+        throw FbError(QStringLiteral("Arquivo de definições de conexão não encontrado: %1")
+                          .arg(ProgramFolders::connectionDefinitionCandidates(QCoreApplication::applicationDirPath())
+                                   .join(QStringLiteral(", "))));
+    }
+    return load(file, name);
 }
 
 ConnectionSettings ConnectionSettings::load(const QString &file, const QString &name)
@@ -165,4 +178,42 @@ ConnectionSettings ConnectionSettings::load(const QString &file, const QString &
     if (settings.isEmbedded() && QFileInfo(settings.database).isRelative())
         settings.database = QFileInfo(file).dir().absoluteFilePath(settings.database);
     return settings;
+}
+
+namespace {
+
+// A value as lineValue() reads it back: between double quotes whenever it
+// is not empty, so that blanks at either end, quotes and ';' stay as they are.
+QString writtenValue(const QString &value)
+{
+    return value.isEmpty() ? value : u'"' + value + u'"';
+}
+
+} // namespace
+
+void ConnectionSettings::save(const QString &file, const QString &name) const
+{
+    for (const QString &value : {database, server, userName, password, characterSet}) {
+        if (value.contains(u'\n') || value.contains(u'\r'))
+            throw FbError(QStringLiteral("Um valor da definição de conexão '%1' tem uma quebra de linha e não pode "
+                                         "ser gravado em %2")
+                              .arg(name, file));
+    }
+    const QString text = QStringLiteral("[%1]\nDatabase=%2\nServer=%3\nPort=%4\nUser_Name=%5\nPassword=%6\n"
+                                        "CharacterSet=%7\n")
+                             .arg(name, writtenValue(database), server.trimmed(),
+                                  port > 0 ? QString::number(port) : QString(), writtenValue(userName),
+                                  writtenValue(password), characterSet);
+    // The password is kept in clear text: nobody but the owner reads it,
+    // nor looks into a folder made for it.
+    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        QFile::setPermissions(folder, ownerOnly | QFileDevice::ExeOwner);
+    QSaveFile out(file);
+    const bool written = out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) >= 0 && out.commit()
+                         && QFile::setPermissions(file, ownerOnly);
+    if (!written)
+        throw FbError(QStringLiteral("Arquivo de definições de conexão não pode ser gravado: %1 (%2)")
+                          .arg(file, out.errorString()));
 }

@@ -19,8 +19,10 @@ struct ConnectionSettings
     // The string the client library attaches to.
     QString attachString() const;
 
-    // The file that holds the definitions: ULMORA_CONNECTION_DEFS, else
-    // connections.ini beside the executable.
+    // The file that holds the definitions: the first of
+    // ProgramFolders::connectionDefinitionCandidates() that exists (the one
+    // ULMORA_CONNECTION_DEFS names even when it doesn't); empty when none
+    // does, as on a new desk.
     static QString definitionsFile();
 
     // Reads the definition `name` from definitionsFile(); throws FbError
@@ -31,4 +33,10 @@ struct ConnectionSettings
     // comment). Nothing is unescaped; keys and sections ignore case.
     static ConnectionSettings load(const QString &name = QStringLiteral("Ulmora"));
     static ConnectionSettings load(const QString &file, const QString &name);
+
+    // Writes this definition as section `name` of a new `file` (its folder
+    // made when missing) readable by its owner only, every value as load()
+    // reads it back. Throws FbError naming the file when it can't be
+    // written, or when a value holds a line break (no line can carry it).
+    void save(const QString &file, const QString &name = QStringLiteral("Ulmora")) const;
 };

@@ -56,45 +56,111 @@ void keepConnectionsOnSignals()
 
 } // namespace
 
-void FbConnection::attach()
+namespace {
+
+// Every text goes in and out as UTF-8 (the parameters are described so,
+// the rows are read so): another connection character set would turn
+// every accented letter into something else. Left empty, it is UTF8.
+void checkCharacterSet(const ConnectionSettings &settings)
 {
-    // Every text goes in and out as UTF-8 (the parameters are described so,
-    // the rows are read so): another connection character set would turn
-    // every accented letter into something else. Left empty, it is UTF8.
-    if (!m_settings.characterSet.isEmpty() && m_settings.characterSet.compare(u"UTF8", Qt::CaseInsensitive) != 0)
+    if (!settings.characterSet.isEmpty() && settings.characterSet.compare(u"UTF8", Qt::CaseInsensitive) != 0)
         throw FbError(QStringLiteral("O conjunto de caracteres da conexão \"%1\" não é suportado: use "
                                      "CharacterSet=UTF8.")
-                          .arg(m_settings.characterSet));
-    keepConnectionsOnSignals();
+                          .arg(settings.characterSet));
+}
+
+// What the database is opened (or made) with: the user, its password and
+// the UTF8 connection character set; `more` adds what only making it needs.
+template<typename More>
+IXpbBuilder *parameterBlock(fb::Status &status, const ConnectionSettings &settings, More more)
+{
+    IXpbBuilder *dpb = fb::util()->getXpbBuilder(&status, IXpbBuilder::DPB, nullptr, 0);
+    try {
+        dpb->insertString(&status, isc_dpb_user_name, settings.userName.toUtf8().constData());
+        if (!settings.password.isEmpty())
+            dpb->insertString(&status, isc_dpb_password, settings.password.toUtf8().constData());
+        dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
+        more(dpb);
+    } catch (...) {
+        dpb->dispose();
+        throw;
+    }
+    return dpb;
+}
+
+// Runs `call` with the dispatcher and a parameter block; a Firebird error
+// becomes FbError with `failure` (which takes the target) before the
+// database's own message.
+template<typename More, typename Call>
+void withProvider(const ConnectionSettings &settings, const QString &failure, More more, Call call)
+{
     fb::Status status;
     IXpbBuilder *dpb = nullptr;
+    IProvider *provider = nullptr;
     try {
-        dpb = fb::util()->getXpbBuilder(&status, IXpbBuilder::DPB, nullptr, 0);
-        dpb->insertString(&status, isc_dpb_user_name, m_settings.userName.toUtf8().constData());
-        if (!m_settings.password.isEmpty())
-            dpb->insertString(&status, isc_dpb_password, m_settings.password.toUtf8().constData());
-        dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
-        IProvider *provider = fb::master()->getDispatcher();
-        const QByteArray target = m_settings.attachString().toUtf8();
-        try {
-            m_attachment = provider->attachDatabase(&status, target.constData(), dpb->getBufferLength(&status),
-                                                    dpb->getBuffer(&status));
-        } catch (...) {
-            provider->release();
-            throw;
-        }
+        dpb = parameterBlock(status, settings, more);
+        provider = fb::master()->getDispatcher();
+        const QByteArray target = settings.attachString().toUtf8();
+        call(status, provider, target.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
         provider->release();
         dpb->dispose();
-        dpb = nullptr;
-        ++m_generation;
     } catch (const FbException &e) {
+        if (provider)
+            provider->release();
         if (dpb)
             dpb->dispose();
-        FbError error = fb::toError(e.getStatus());
-        throw FbError(QStringLiteral("Não foi possível abrir o banco de dados %1: %2")
-                          .arg(m_settings.attachString(), error.message()),
-                      error.sqlCode(), error.errorCodes());
+        const FbError error = fb::toError(e.getStatus());
+        throw FbError(failure.arg(settings.attachString(), error.message()), error.sqlCode(), error.errorCodes());
     }
+}
+
+} // namespace
+
+void FbConnection::attach()
+{
+    checkCharacterSet(m_settings);
+    keepConnectionsOnSignals();
+    withProvider(
+        m_settings, QStringLiteral("Não foi possível abrir o banco de dados %1: %2"), [](IXpbBuilder *) {},
+        [this](fb::Status &status, IProvider *provider, const char *target, unsigned length,
+               const unsigned char *buffer) {
+            m_attachment = provider->attachDatabase(&status, target, length, buffer);
+        });
+    ++m_generation;
+}
+
+void FbConnection::createDatabase(const ConnectionSettings &settings)
+{
+    checkCharacterSet(settings);
+    keepConnectionsOnSignals();
+    withProvider(
+        settings, QStringLiteral("Não foi possível criar o banco de dados %1: %2"),
+        [](IXpbBuilder *dpb) {
+            fb::Status status;
+            dpb->insertString(&status, isc_dpb_set_db_charset, "UTF8");
+            dpb->insertInt(&status, isc_dpb_sql_dialect, SQL_DIALECT_V6);
+        },
+        [](fb::Status &status, IProvider *provider, const char *target, unsigned length,
+           const unsigned char *buffer) {
+            IAttachment *created = provider->createDatabase(&status, target, length, buffer);
+            created->detach(&status);
+        });
+}
+
+void FbConnection::dropDatabase(const ConnectionSettings &settings)
+{
+    withProvider(
+        settings, QStringLiteral("Não foi possível remover o banco de dados %1: %2"), [](IXpbBuilder *) {},
+        [](fb::Status &status, IProvider *provider, const char *target, unsigned length,
+           const unsigned char *buffer) {
+            IAttachment *attachment = provider->attachDatabase(&status, target, length, buffer);
+            try {
+                attachment->dropDatabase(&status);
+            } catch (...) {
+                attachment->release();
+                throw;
+            }
+        });
 }
 
 void FbConnection::detach()

@@ -21,6 +21,13 @@ public:
     FbConnection(const FbConnection &) = delete;
     FbConnection &operator=(const FbConnection &) = delete;
 
+    // Makes the database the settings name, empty, with UTF8 as its
+    // character set and SQL dialect 3, and lets go of it again; throws
+    // FbError when it can't (a file that exists already is refused).
+    static void createDatabase(const ConnectionSettings &settings);
+    // Removes the database the settings name; nobody may be attached to it.
+    static void dropDatabase(const ConnectionSettings &settings);
+
     const ConnectionSettings &settings() const { return m_settings; }
     // Null after an attempt to attach again failed (the server was away);
     // the next statement attaches again.

@@ -28,6 +28,7 @@ TDM::TDM(const ConnectionSettings &settings)
     createFinanceStatements();
     createPartnerStatements();
     createLoginStatements();
+    createSetupStatements();
     DataModuleCreate();
 }
 

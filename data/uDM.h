@@ -14,6 +14,7 @@
 
 class FbConnection;
 class FbStatement;
+class TAssociacao;
 class TAssociado;
 class TUsuarios;
 class TParceiro;
@@ -88,6 +89,14 @@ public:
     // database errors escape.
     bool LeLoginAssociado(const QString &sCNPJ, const QString &sUsuario, const QString &sSenha, TUsuarios &Usuario,
                           bool &bSenhaInicial);
+
+    // A database a new desk starts: how many associations it has (a
+    // reader), and its first association with its first master user, both
+    // active, stored in one transaction (all of it or nothing, the failure
+    // shown with the operation's prefix). The association gets its new
+    // key, which the user takes as its owner. The user's name, login and password are stored as given.
+    qint32 ContaAssociacoes();
+    bool GravaPrimeiraAssociacao(TAssociacao &Associacao, TUsuarios &Master);
 
     // Register writes.
     bool IUAssociado(TAssociado &Obj);
@@ -185,6 +194,7 @@ private:
     void createFinanceStatements();
     void createPartnerStatements();
     void createLoginStatements();
+    void createSetupStatements();
 
     // Fills target (contacts included) from the first row of FDPesAssociado,
     // bound by the caller; false when it has none.
@@ -200,6 +210,7 @@ private:
     std::unique_ptr<FbStatement> FDiuAssociado, FDiuAcdFones, FDdelAcdFones, FDiuAcdUsuarios, FDiuUsuariosASS;
     std::unique_ptr<FbStatement> FDDelAssociado, FDdvs;
     std::unique_ptr<FbStatement> FDPesLoginAcd;
+    std::unique_ptr<FbStatement> FDcntAssociacao, FDinsAssociacao;
 
     // Searches (text built at run time).
     std::unique_ptr<FbStatement> FDPesqAssociado, FDPesqCidade, FDPesqParceiro, FDPesqConsNeg;

@@ -41,6 +41,10 @@ int ProgramStart::run(const Program &program)
     QuitOnSignal quitOnSignal;
     GlobalsReset reset;
 
+    if (ConnectionSettings::definitionsFile().isEmpty() && program.firstRun
+        && (!program.firstRun() || quitOnSignal.requested()))
+        return 0;
+
     std::unique_ptr<TDM> dm;
     try {
         dm = std::make_unique<TDM>();

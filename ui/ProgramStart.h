@@ -15,8 +15,11 @@ class QWidget;
 // pass before work starts) and, once the gate lets the person in, the
 // program's main window and the event loop until that window closes.
 //
-// A data module that can't be built (connection definition missing, database
-// unreachable) is reported and run() answers 1 without the gate. A gate that
+// Where no connection definition is found at all (a new desk), the
+// program's first run comes before the data module: it writes one, or the
+// run ends with 0. A data module that can't be built (a definition that
+// names no Ulmora definition, a database unreachable) is reported and run()
+// answers 1 without the gate. A gate that
 // answers false ends the run with 0 and no main window. SIGTERM or SIGINT
 // ends the run with 0 wherever it is (QuitOnSignal). However the run ends,
 // DM, DMds and UsuarioLogado are as at process start afterwards. Needs an
@@ -29,6 +32,9 @@ public:
         // The main window's caption, also the title of the error box of an
         // error that escapes an action.
         QString title;
+        // Writes a connection definition where ConnectionSettings finds it
+        // (the first-run assistant): true goes on.
+        std::function<bool()> firstRun;
         // Modal dialogs that let the person in: true goes on.
         std::function<bool()> gate;
         // The main window, made once the gate has passed.

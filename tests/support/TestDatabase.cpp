@@ -1,5 +1,8 @@
 #include "TestDatabase.h"
 
+#include "FbError.h"
+#include "NewDatabase.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -44,8 +47,19 @@ bool TestDatabase::onServer()
     return qEnvironmentVariable("ULMORA_TEST_BACKEND").compare(QStringLiteral("server"), Qt::CaseInsensitive) == 0;
 }
 
+bool TestDatabase::builtByProgram()
+{
+    return qEnvironmentVariable("ULMORA_TEST_BUILDER").compare(QStringLiteral("program"), Qt::CaseInsensitive) == 0;
+}
+
 TestDatabase::TestDatabase(Content content) : m_server(onServer())
 {
+    if (!m_server && builtByProgram()) {
+        createByProgram();
+        if (isValid() && content >= WithDemo)
+            runFile(sourceFile(QStringLiteral("data/demo.sql")));
+        return;
+    }
     if (m_server)
         createOnServer();
     else
@@ -73,6 +87,16 @@ void TestDatabase::createEmbedded()
     const QString create
         = QStringLiteral("create database %1 user 'SYSDBA' default character set UTF8;\n").arg(quotedSql(m_path));
     isql({QStringLiteral("-q")}, create.toUtf8());
+}
+
+void TestDatabase::createByProgram()
+{
+    m_path = m_dir.filePath(QStringLiteral("test.fdb"));
+    try {
+        createNewDatabase(settings(), sourceFile(QStringLiteral("data")));
+    } catch (const FbError &error) {
+        m_error = QStringLiteral("createNewDatabase failed: %1").arg(error.message());
+    }
 }
 
 void TestDatabase::createOnServer()

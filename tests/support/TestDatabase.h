@@ -15,6 +15,12 @@
 //   scripts/firebird-server.sh), created and loaded as SYSDBA, with the
 //   program's rights granted (data/grants.sql); the code under test connects
 //   as the program's user ULMORA. Dropped again when the object goes.
+//
+// With ULMORA_TEST_BUILDER=program (embedded only) the schema, payment
+// methods and cities are loaded by the program's own script runner
+// (createNewDatabase) instead of isql-fb, so that the checks of a test run
+// on a database exactly as a new desk makes it; the demo data and the
+// fixtures still go through isql-fb.
 class TestDatabase
 {
 public:
@@ -27,6 +33,8 @@ public:
 
     // True when ULMORA_TEST_BACKEND asks for the server.
     static bool onServer();
+    // True when ULMORA_TEST_BUILDER asks for the program's own builder.
+    static bool builtByProgram();
 
     bool isValid() const { return m_error.isEmpty(); }
     QString error() const { return m_error; }
@@ -53,6 +61,7 @@ public:
 
 private:
     void createEmbedded();
+    void createByProgram();
     void createOnServer();
     QString target() const;
     bool isql(const QStringList &arguments, const QByteArray &input = QByteArray());
