@@ -16,6 +16,7 @@ packages=(
     fonts-wine libbenchmark-dev
     libxlsxwriter-dev poppler-utils unzip
     xdotool
+    dpkg-dev lintian xvfb xauth desktop-file-utils
 )
 
 install_missing() {
@@ -58,6 +59,12 @@ INI
     fi
 }
 
-install_missing
-build_all
-create_demo_database
+# The steps a command wants, all of them unless it says otherwise before
+# sourcing this file (the package command only installs what is missing).
+for step in ${setup_steps:-install build demo}; do
+    case "$step" in
+        install) install_missing ;;
+        build) build_all ;;
+        demo) create_demo_database ;;
+    esac
+done

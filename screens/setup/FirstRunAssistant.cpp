@@ -118,6 +118,8 @@ FirstRunAssistant::FirstRunAssistant(QWidget *parent)
     connect(m_btnVoltar, &QPushButton::clicked, this, &FirstRunAssistant::back);
     connect(m_btnCancela, &QPushButton::clicked, this, &QDialog::reject);
     showPage(Choice);
+    // One size for every page: the largest one's.
+    adjustSize();
     WindowConventions::fixDialogFrame(this);
 }
 
