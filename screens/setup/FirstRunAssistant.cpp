@@ -111,15 +111,17 @@ FirstRunAssistant::FirstRunAssistant(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
-    setFixedWidth(520);
 
     InputConventions::install(this);
     connect(m_btnAvancar, &QPushButton::clicked, this, &FirstRunAssistant::next);
     connect(m_btnVoltar, &QPushButton::clicked, this, &FirstRunAssistant::back);
     connect(m_btnCancela, &QPushButton::clicked, this, &QDialog::reject);
     showPage(Choice);
-    // One size for every page: the largest one's.
-    adjustSize();
+    // One size for every page: the largest one's, at a width that keeps
+    // the notes to a few lines.
+    const int width = 520;
+    layout->activate();
+    resize(width, hasHeightForWidth() ? heightForWidth(width) : sizeHint().height());
     WindowConventions::fixDialogFrame(this);
 }
 
