@@ -7,7 +7,8 @@
 #    programs, the database scripts, desktop entries, icons, manual pages,
 #    the runtime dependencies; the desktop entries validate;
 # 2. lintian reports no error (warnings are printed);
-# 3. it installs with apt (as root, else through sudo);
+# 3. it installs with apt (as root, else through sudo), again when the same
+#    version is installed already;
 # 4. each installed program, started from its desktop entry's command line
 #    under Xvfb by an ordinary user with an empty home folder, shows its
 #    first window (the first-run assistant, "Configuração inicial") and
@@ -64,7 +65,7 @@ report="$(lintian --info "$deb" 2>/dev/null || true)"
 ! grep -q '^E:' <<<"$report" || fail "lintian reports errors"
 
 step "install"
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "$deb"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --reinstall "$deb"
 command -v ulmora ulmora-associado
 ulmora-associado --help | grep -q 'Uso:' || fail "ulmora-associado --help"
 man -w ulmora ulmora-associado
