@@ -11,7 +11,8 @@ class FbConnection;
 // own, committed at once (isql's AUTODDL). isql's display settings (SET
 // LIST, SET ECHO ...) change nothing here and are passed over; SET NAMES
 // and SET SQL DIALECT are taken when they ask for what the connection
-// already is (UTF8, dialect 3) and refused otherwise.
+// already is (UTF8, dialect 3) and refused otherwise. Nothing is printed: a
+// statement that returns rows (a select) fails as any other error does.
 //
 // The first failing statement stops the run: what it had not committed yet
 // is rolled back, and FbError carries the database's message prefixed with
