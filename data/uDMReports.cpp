@@ -35,7 +35,7 @@ std::vector<std::unique_ptr<TAssociado>> TDM::LeAssociadosIDs(const QList<qint32
         // caller passes.
         auto members = statement(
             QStringLiteral(
-                "select acd.acd_i_cod, acd.acd_a_cnpj, acd.acd_a_ie, acd.acd_a_nom, acd.acd_a_lgr, acd.acd_a_num, "
+                "select acd.acd_i_cod, acd.acd_i_ver, acd.acd_a_cnpj, acd.acd_a_ie, acd.acd_a_nom, acd.acd_a_lgr, acd.acd_a_num, "
                 "acd.acd_a_cpl, acd.acd_a_brr, acd.acd_a_cep, acd.cid_a_cod, cd.cid_a_dsc, cd.cid_a_uf, "
                 "acd.acd_a_mail, acd.ass_i_cod, acd.acd_a_abl, acd.acd_a_pct1, acd.acd_a_pct2, acd.acd_d_cad, "
                 "acd.usu_i_cod, cast(null as varchar(14)) as ass_a_cnpj, cast(null as varchar(100)) as usu_a_nom "
@@ -56,7 +56,7 @@ std::vector<std::unique_ptr<TAssociado>> TDM::LeAssociadosIDs(const QList<qint32
         }
         if (!read.empty()) {
             auto contacts = statement(
-                QStringLiteral("select ac.acc_i_cod, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon, ac.acd_i_cod "
+                QStringLiteral("select ac.acc_i_cod, ac.acc_i_ver, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon, ac.acd_i_cod "
                                "from associado_contato ac where (ac.acd_i_cod in (")
                 + keys + QStringLiteral(")) order by ac.acd_i_cod, ac.acc_i_cod"));
             auto rows = contacts->open();
