@@ -15,8 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Well below Firebird's limit of keys in one list.
-constexpr qsizetype batchSize = 500;
+// Well below what one call of LeAssociadosIDs takes.
+constexpr qsizetype batchSize = 1000;
 
 QList<qint32> keysOf(const MemTable &lista)
 {
