@@ -127,12 +127,6 @@ FirstRunAssistant::FirstRunAssistant(QWidget *parent)
 
 FirstRunAssistant::~FirstRunAssistant() = default;
 
-void FirstRunAssistant::setNewDatabaseFile(const QString &file)
-{
-    m_newDatabaseFile = file;
-    m_lblArquivoNovo->setText(QDir::toNativeSeparators(file));
-}
-
 QWidget *FirstRunAssistant::choicePage()
 {
     auto *page = new QWidget;

@@ -23,8 +23,8 @@ class TDM;
 // typed twice), so that the office can log in at once. The definition is
 // written to the user's configuration folder, readable by its owner only,
 // and the dialog ends accepted; "Cancelar" ends it rejected, writing
-// nothing (a database already made stays, and is offered again next time as
-// an existing one).
+// nothing (a database already made stays: the next time, making it again
+// is refused with a pointer to "Usar um banco de dados existente").
 class FirstRunAssistant : public QDialog
 {
     Q_OBJECT
@@ -32,16 +32,6 @@ class FirstRunAssistant : public QDialog
 public:
     explicit FirstRunAssistant(QWidget *parent = nullptr);
     ~FirstRunAssistant() override;
-
-    // The file the definition is written to: the user's configuration
-    // folder's connections.ini unless set (tests).
-    void setDefinitionsFile(const QString &file) { m_definitionsFile = file; }
-    // Where a new database goes: the user's data folder's ulmora.fdb unless
-    // set (tests).
-    void setNewDatabaseFile(const QString &file);
-
-    // The definition written when the dialog ended accepted.
-    const ConnectionSettings &settings() const { return m_settings; }
 
     // The gate ProgramStart opens on a desk without a definition: true once
     // one is written.
@@ -91,8 +81,10 @@ private:
     QPushButton *m_btnAvancar = nullptr;
     QPushButton *m_btnCancela = nullptr;
 
-    QString m_definitionsFile;
-    QString m_newDatabaseFile;
-    ConnectionSettings m_settings;
+    // In the user's folders: ~/.config/ulmora/connections.ini and
+    // ~/.local/share/ulmora/ulmora.fdb.
+    const QString m_definitionsFile;
+    const QString m_newDatabaseFile;
+    ConnectionSettings m_settings; // the database chosen, written by finish()
     std::unique_ptr<TDM> m_dm; // the chosen database, while the association is asked for
 };
