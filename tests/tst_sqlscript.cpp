@@ -1,11 +1,13 @@
 // The program's own runner of isql scripts: how a script is cut into
 // statements (terminators, SET TERM, strings, quoted names, comments), and
 // how it runs them as isql does (schema statements committed at once, data
-// statements up to COMMIT, the first failure stopping the run).
+// statements up to COMMIT, the first failure stopping the run), and a new
+// database made from our scripts or not at all.
 
 #include "FbConnection.h"
 #include "FbError.h"
 #include "FbStatement.h"
+#include "NewDatabase.h"
 #include "SqlScript.h"
 #include "SqlScriptRunner.h"
 #include "TestDatabase.h"
@@ -36,6 +38,7 @@ private slots:
     void isqlSettings_data();
     void isqlSettings();
     void failureNamesTheScriptAndLine();
+    void newDatabaseNeverTouchesAFileAndLeavesNothingHalfMade();
 
 private:
     qint32 integer(const QString &sql);
@@ -235,6 +238,51 @@ void tst_SqlScript::failureNamesTheScriptAndLine()
         QVERIFY2(error.message().startsWith(u"quebrado.sql, linha 4: "_s), qPrintable(error.message()));
     }
     QVERIFY_THROWS_EXCEPTION(FbError, runSqlScript(*m_connection, dir.filePath(u"nao-existe.sql"_s)));
+}
+
+void tst_SqlScript::newDatabaseNeverTouchesAFileAndLeavesNothingHalfMade()
+{
+    if (TestDatabase::onServer())
+        QSKIP("a database file on this computer: the embedded run covers it");
+    QTemporaryDir dir;
+    ConnectionSettings settings;
+    settings.database = dir.filePath(u"ulmora.fdb"_s);
+
+    // A file that is there already stays as it is.
+    QFile existing(settings.database);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("not a database");
+    existing.close();
+    QVERIFY_THROWS_EXCEPTION(FbError, createNewDatabase(settings, TestDatabase::sourceFile(u"data"_s)));
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("not a database"));
+    existing.close();
+    QVERIFY(existing.remove());
+
+    // A script that fails half-way: no database is left behind.
+    QTemporaryDir scripts;
+    for (const QString &name : {u"reference.sql"_s, u"cidades.sql"_s})
+        QVERIFY(QFile::copy(TestDatabase::sourceFile(u"data/"_s + name), scripts.filePath(name)));
+    QFile schema(scripts.filePath(u"schema.sql"_s));
+    QVERIFY(schema.open(QIODevice::WriteOnly));
+    schema.write("create table A (X integer);\ncreate table A (X integer);\n");
+    schema.close();
+    try {
+        createNewDatabase(settings, scripts.path());
+        QFAIL("a broken schema made a database");
+    } catch (const FbError &error) {
+        QVERIFY2(error.message().startsWith(u"schema.sql, linha 2: "_s), qPrintable(error.message()));
+    }
+    QVERIFY(!QFile::exists(settings.database));
+
+    // A folder without the scripts is named.
+    try {
+        createNewDatabase(settings, dir.filePath(u"nada"_s));
+        QFAIL("a database without scripts");
+    } catch (const FbError &error) {
+        QVERIFY2(error.message().contains(u"schema.sql"_s), qPrintable(error.message()));
+    }
+    QVERIFY(!QFile::exists(settings.database));
 }
 
 QTEST_GUILESS_MAIN(tst_SqlScript)
