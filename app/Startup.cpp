@@ -14,11 +14,11 @@ Startup::Startup() : iniDirectory(ProgramFolders::iniFolder())
 
 int Startup::run()
 {
-    return ProgramStart::run({QStringLiteral("Ulmora - Associação v1.0"), FirstRunAssistant::run,
+    return ProgramStart::run({QStringLiteral("Ulmora - Associação v1.0"),
                               [this] {
                                   TfrmLogin login;
                                   login.setIniDirectory(iniDirectory);
                                   return login.exec() == QDialog::Accepted;
                               },
-                              [] { return std::make_unique<TfrmPrincipal>(); }});
+                              [] { return std::make_unique<TfrmPrincipal>(); }, FirstRunAssistant::run});
 }

@@ -15,7 +15,7 @@ StartupAcd::StartupAcd() : iniDirectory(ProgramFolders::iniFolder())
 
 int StartupAcd::run()
 {
-    return ProgramStart::run({titulo(), FirstRunAssistant::run,
+    return ProgramStart::run({titulo(),
                               [this] {
                                   TfrmLoginAcd login;
                                   login.setIniDirectory(iniDirectory);
@@ -26,5 +26,5 @@ int StartupAcd::run()
                                   TfrmTrocaSenha troca;
                                   return troca.exec() == QDialog::Accepted;
                               },
-                              [] { return std::make_unique<TfrmPrincipalAcd>(); }});
+                              [] { return std::make_unique<TfrmPrincipalAcd>(); }, FirstRunAssistant::run});
 }

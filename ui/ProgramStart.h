@@ -32,13 +32,14 @@ public:
         // The main window's caption, also the title of the error box of an
         // error that escapes an action.
         QString title;
-        // Writes a connection definition where ConnectionSettings finds it
-        // (the first-run assistant): true goes on.
-        std::function<bool()> firstRun;
         // Modal dialogs that let the person in: true goes on.
         std::function<bool()> gate;
         // The main window, made once the gate has passed.
         std::function<std::unique_ptr<QWidget>()> mainWindow;
+        // Writes a connection definition where ConnectionSettings finds it
+        // (the first-run assistant): true goes on. Without it a desk with
+        // no definition is reported as a data module that can't be built.
+        std::function<bool()> firstRun;
     };
 
     static int run(const Program &program);
