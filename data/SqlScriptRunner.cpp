@@ -13,11 +13,16 @@ using namespace Firebird;
 
 namespace {
 
-bool matches(const QString &statement, const QString &pattern)
+// A whole statement of this form, in any case; made once, since a script
+// asks it of thousands of statements.
+QRegularExpression statementForm(const QString &pattern)
 {
-    return QRegularExpression(u'^' + pattern + u'$', QRegularExpression::CaseInsensitiveOption)
-        .match(statement)
-        .hasMatch();
+    return QRegularExpression(u'^' + pattern + u'$', QRegularExpression::CaseInsensitiveOption);
+}
+
+bool matches(const QString &statement, const QRegularExpression &form)
+{
+    return form.match(statement).hasMatch();
 }
 
 // One run of a script: the data statements' transaction, started when the
@@ -30,9 +35,11 @@ public:
 
     void run(const QString &statement)
     {
-        if (matches(statement, QStringLiteral("commit(\\s+work)?"))) {
+        static const QRegularExpression commit = statementForm(QStringLiteral("commit(\\s+work)?"));
+        static const QRegularExpression rollback = statementForm(QStringLiteral("rollback(\\s+work)?"));
+        if (matches(statement, commit)) {
             end(true);
-        } else if (matches(statement, QStringLiteral("rollback(\\s+work)?"))) {
+        } else if (matches(statement, rollback)) {
             end(false);
         } else if (isIsqlSetting(statement)) {
         } else {
@@ -70,17 +77,19 @@ public:
 private:
     static bool isIsqlSetting(const QString &statement)
     {
-        static const QString display = QStringLiteral(
-            "set\\s+(echo|list|bail|heading|stats|count|plan|planonly|time|warnings|wng|"
-            "blobdisplay|explain|per_table_stats|rowcount|maxrows|width|exec_path_display|keep_tran_params)"
-            "(\\s+\\S+)*");
-        if (matches(statement, display))
+        // The thousands of inserts of a data script pass at once.
+        if (!statement.startsWith(u"set", Qt::CaseInsensitive))
+            return false;
+        static const QRegularExpression display = statementForm(QStringLiteral(
+            "set\\s+(echo|list|bail|heading|stats|count|plan|planonly|time|warnings|wng|blobdisplay|explain|"
+            "per_table_stats|rowcount|maxrows|width|exec_path_display|keep_tran_params)(\\s+\\S+)*"));
+        static const QRegularExpression asTheConnectionIs = statementForm(
+            QStringLiteral("set\\s+(autoddl(\\s+on)?|names\\s+utf8|sql\\s+dialect\\s+3)"));
+        static const QRegularExpression otherwise
+            = statementForm(QStringLiteral("set\\s+(names|sql\\s+dialect|autoddl)(\\s+\\S+)*"));
+        if (matches(statement, display) || matches(statement, asTheConnectionIs))
             return true;
-        if (matches(statement, QStringLiteral("set\\s+autoddl(\\s+on)?"))
-            || matches(statement, QStringLiteral("set\\s+names\\s+utf8"))
-            || matches(statement, QStringLiteral("set\\s+sql\\s+dialect\\s+3")))
-            return true;
-        if (matches(statement, QStringLiteral("set\\s+(names|sql\\s+dialect|autoddl)(\\s+\\S+)*")))
+        if (matches(statement, otherwise))
             throw FbError(QStringLiteral("comando não suportado (a conexão usa UTF8, dialeto 3 e AUTODDL): %1")
                               .arg(statement));
         return false;
