@@ -5,6 +5,7 @@
 // without one for, and the login that works with them at once.
 
 #include "Application.h"
+#include "Driver.h"
 #include "Controls.h"
 #include "FbConnection.h"
 #include "FbStatement.h"
@@ -33,7 +34,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -42,39 +42,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Runs `step` once `ready()` holds, looking every 20 ms while the program
-// runs its own event loops; gives up after `timeoutMs` and closes every
-// window, so that a run never hangs on a window nobody drives.
-class Driver : public QObject
-{
-public:
-    Driver(std::function<bool()> ready, std::function<void()> step, int timeoutMs = 120000)
-        : m_ready(std::move(ready)), m_step(std::move(step)), m_timeout(timeoutMs)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            m_elapsed += 20;
-            if (m_ready()) {
-                m_timer.stop();
-                done = true;
-                m_step();
-            } else if (m_elapsed > m_timeout) {
-                m_timer.stop();
-                QApplication::closeAllWindows();
-            }
-        });
-        m_timer.start(20);
-    }
-
-    bool done = false;
-
-private:
-    std::function<bool()> m_ready;
-    std::function<void()> m_step;
-    QTimer m_timer;
-    int m_elapsed = 0;
-    int m_timeout;
-};
 
 template<typename T>
 T *activeModal()
@@ -231,14 +198,20 @@ void tst_FirstRun::newDatabaseThenAssociationThenLogin()
         click(a, "btnAvancar"); // makes the database, then asks for the association
         fillAssociation(a, Association());
     });
-    Driver login(activeModal<TfrmLogin>, [] { logIn(activeModal<TfrmLogin>(), u"11222333000181"_s, u"maria"_s,
-                                                    u"segredo1"_s); });
+    // The database is made while the assistant's step runs: the later
+    // windows get a minute.
+    Driver login(
+        activeModal<TfrmLogin>,
+        [] { logIn(activeModal<TfrmLogin>(), u"11222333000181"_s, u"maria"_s, u"segredo1"_s); }, 60000);
     QString user, association;
-    Driver mainWindow([] { return frmPrincipal && frmPrincipal->isVisible(); }, [&] {
-        user = frmPrincipal->panelText(0);
-        association = frmPrincipal->panelText(1);
-        frmPrincipal->actSair()->trigger();
-    });
+    Driver mainWindow(
+        [] { return frmPrincipal && frmPrincipal->isVisible(); },
+        [&] {
+            user = frmPrincipal->panelText(0);
+            association = frmPrincipal->panelText(1);
+            frmPrincipal->actSair()->trigger();
+        },
+        60000);
     MessageDialogHook messages;
     QTemporaryDir ini;
     Startup startup;

@@ -3,6 +3,7 @@
 // window until it is closed.
 
 #include "Application.h"
+#include "Driver.h"
 #include "LanguageControl.h"
 #include "MessageDialogHook.h"
 #include "Session.h"
@@ -21,7 +22,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -29,39 +29,6 @@
 #include "uDMds.h"
 
 namespace {
-
-// Runs `step` once `ready()` holds, looking every 20 ms while the code under
-// test runs its own event loops. After 10 s it gives up and closes every
-// window, so a run never hangs on a window nobody drives.
-class Driver : public QObject
-{
-public:
-    Driver(std::function<bool()> ready, std::function<void()> step) : m_ready(std::move(ready)), m_step(std::move(step))
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            m_elapsed += 20;
-            if (m_ready()) {
-                m_timer.stop();
-                done = true;
-                m_step();
-            } else if (m_elapsed > 10000) {
-                m_timer.stop();
-                timedOut = true;
-                QApplication::closeAllWindows();
-            }
-        });
-        m_timer.start(20);
-    }
-
-    bool done = false;
-    bool timedOut = false;
-
-private:
-    std::function<bool()> m_ready;
-    std::function<void()> m_step;
-    QTimer m_timer;
-    int m_elapsed = 0;
-};
 
 TfrmLogin *activeLogin()
 {
