@@ -18,6 +18,7 @@
 #include "StartupAcd.h"
 #include "TAssociacao.h"
 #include "TUsuarios.h"
+#include "TemporaryUserFolders.h"
 #include "TestDatabase.h"
 #include "WidgetFeedback.h"
 #include "uDM.h"
@@ -31,7 +32,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -146,13 +146,16 @@ private:
     QString newDatabase() const { return QDir(ProgramFolders::userData()).filePath(u"ulmora.fdb"_s); }
     // A database on this computer; `association`: with one association.
     std::unique_ptr<TestDatabase> fileDatabase(bool association);
+
+    TemporaryUserFolders m_userFolders;
 };
 
 void tst_FirstRun::initTestCase()
 {
-    // The user's folders become the test's own (~/.qttest/...), and nothing
+    // The user's folders are the test's own (m_userFolders), and nothing
     // beside the test's executable or in /etc may stand in for them.
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(ProgramFolders::userConfig().startsWith(m_userFolders.path()));
+    QVERIFY(ProgramFolders::userData().startsWith(m_userFolders.path()));
     qunsetenv("ULMORA_CONNECTION_DEFS");
     QVERIFY(!QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath(u"connections.ini"_s)));
     if (QFile::exists(u"/etc/ulmora/connections.ini"_s))

@@ -7,11 +7,11 @@
 #include "FbError.h"
 #include "ProgramFolders.h"
 #include "RememberedValue.h"
+#include "TemporaryUserFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,13 +77,14 @@ private slots:
 private:
     QString beside() const { return QDir(QCoreApplication::applicationDirPath()).filePath(u"connections.ini"_s); }
     QString inUserFolder() const { return QDir(ProgramFolders::userConfig()).filePath(u"connections.ini"_s); }
+
+    TemporaryUserFolders m_userFolders;
 };
 
 void tst_ProgramFolders::initTestCase()
 {
-    // The user's folders become the test's own (~/.qttest/...).
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(ProgramFolders::userConfig().contains(u".qttest"_s));
+    // The user's folders are the test's own (m_userFolders).
+    QVERIFY(ProgramFolders::userConfig().startsWith(m_userFolders.path()));
     qunsetenv("ULMORA_CONNECTION_DEFS");
     QVERIFY2(!QFile::exists(beside()), "the test's folder must not hold a connections.ini");
 }
