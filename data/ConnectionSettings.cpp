@@ -132,15 +132,7 @@ QString ConnectionSettings::attachString() const
 
 QString ConnectionSettings::definitionsFile()
 {
-    const QStringList candidates
-        = ProgramFolders::connectionDefinitionCandidates(QCoreApplication::applicationDirPath());
-    if (!qEnvironmentVariableIsEmpty("ULMORA_CONNECTION_DEFS"))
-        return candidates.constFirst();
-    for (const QString &file : candidates) {
-        if (QFileInfo::exists(file))
-            return file;
-    }
-    return QString();
+    return ProgramFolders::connectionDefinition(QCoreApplication::applicationDirPath());
 }
 
 ConnectionSettings ConnectionSettings::load(const QString &name)

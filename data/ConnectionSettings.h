@@ -19,10 +19,8 @@ struct ConnectionSettings
     // The string the client library attaches to.
     QString attachString() const;
 
-    // The file that holds the definitions: the first of
-    // ProgramFolders::connectionDefinitionCandidates() that exists (the one
-    // ULMORA_CONNECTION_DEFS names even when it doesn't); empty when none
-    // does, as on a new desk.
+    // The file that holds the definitions for the running program
+    // (ProgramFolders::connectionDefinition); empty on a new desk.
     static QString definitionsFile();
 
     // Reads the definition `name` from definitionsFile(); throws FbError

@@ -33,6 +33,18 @@ QStringList connectionDefinitionCandidates(const QString &executableFolder)
             QStringLiteral("/etc/ulmora/connections.ini")};
 }
 
+QString connectionDefinition(const QString &executableFolder)
+{
+    const QStringList candidates = connectionDefinitionCandidates(executableFolder);
+    if (!qEnvironmentVariableIsEmpty("ULMORA_CONNECTION_DEFS"))
+        return candidates.constFirst();
+    for (const QString &file : candidates) {
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return QString();
+}
+
 QString iniFolder(const QString &executableFolder)
 {
     const QFileInfo folder(executableFolder);

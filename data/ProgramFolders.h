@@ -21,6 +21,9 @@ QString userData();
 // connections.ini beside the executable, in userConfig(), and
 // /etc/ulmora/connections.ini.
 QStringList connectionDefinitionCandidates(const QString &executableFolder);
+// The first of them that exists (the environment's even when it doesn't);
+// empty when none does, as on a new desk.
+QString connectionDefinition(const QString &executableFolder);
 
 // The folder of a program's ini file: the executable's folder when this
 // user may write there, else userConfig().

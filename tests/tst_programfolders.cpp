@@ -75,10 +75,14 @@ private slots:
     void savedDefinitionRefusesALineBreak();
 
 private:
-    QString beside() const { return QDir(QCoreApplication::applicationDirPath()).filePath(u"connections.ini"_s); }
+    // A folder standing for the executable's: the test's own folder is
+    // shared with the other tests.
+    QString executable() const { return m_executable.path(); }
+    QString beside() const { return m_executable.filePath(u"connections.ini"_s); }
     QString inUserFolder() const { return QDir(ProgramFolders::userConfig()).filePath(u"connections.ini"_s); }
 
     TemporaryUserFolders m_userFolders;
+    QTemporaryDir m_executable;
 };
 
 void tst_ProgramFolders::initTestCase()
@@ -86,7 +90,8 @@ void tst_ProgramFolders::initTestCase()
     // The user's folders are the test's own (m_userFolders).
     QVERIFY(ProgramFolders::userConfig().startsWith(m_userFolders.path()));
     qunsetenv("ULMORA_CONNECTION_DEFS");
-    QVERIFY2(!QFile::exists(beside()), "the test's folder must not hold a connections.ini");
+    QVERIFY2(!QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath(u"connections.ini"_s)),
+             "the test's folder must not hold a connections.ini");
 }
 
 void tst_ProgramFolders::cleanup()
@@ -126,8 +131,9 @@ void tst_ProgramFolders::definitionSearchOrder()
     if (userFolder)
         writeDefinition(inUserFolder(), u"/x/user.fdb"_s);
 
-    QCOMPARE(QFileInfo(ConnectionSettings::load().database).fileName(), found);
-    const QStringList candidates = ProgramFolders::connectionDefinitionCandidates(QCoreApplication::applicationDirPath());
+    const QString file = ProgramFolders::connectionDefinition(executable());
+    QCOMPARE(QFileInfo(ConnectionSettings::load(file, u"Ulmora"_s).database).fileName(), found);
+    const QStringList candidates = ProgramFolders::connectionDefinitionCandidates(executable());
     if (!environment) {
         QCOMPARE(candidates,
                  QStringList({beside(), inUserFolder(), u"/etc/ulmora/connections.ini"_s}));
