@@ -31,4 +31,10 @@ struct ConnectionSettings
     // comment). Nothing is unescaped; keys and sections ignore case.
     static ConnectionSettings load(const QString &name = QStringLiteral("Ulmora"));
     static ConnectionSettings load(const QString &file, const QString &name);
+
+    // Points the definition `name` in `file` at another database: only its
+    // Database line changes (written between double quotes), every other
+    // line, comments included, stays as it was. Throws FbError when the
+    // file can't be read or written or has no such section.
+    static void writeDatabase(const QString &file, const QString &name, const QString &database);
 };
