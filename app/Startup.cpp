@@ -3,20 +3,40 @@
 #include "ProgramStart.h"
 #include "uLogin.h"
 #include "uPrincipal.h"
+#include "FbConnection.h"
+#include "uCopiaAutomatica.h"
+#include "uDM.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 Startup::Startup() : iniDirectory(QCoreApplication::applicationDirPath())
 {
 }
 
+QString Startup::iniFile() const
+{
+    return QDir(iniDirectory).filePath(TfrmLogin::nomeIni());
+}
+
 int Startup::run()
 {
+    TfrmPrincipal *principal = nullptr;
     return ProgramStart::run({QStringLiteral("Ulmora - Associação v1.0"),
                               [this] {
                                   TfrmLogin login;
                                   login.setIniDirectory(iniDirectory);
                                   return login.exec() == QDialog::Accepted;
                               },
-                              [] { return std::make_unique<TfrmPrincipal>(); }});
+                              [this, &principal] {
+                                  auto window = std::make_unique<TfrmPrincipal>();
+                                  window->setIniFile(iniFile());
+                                  principal = window.get();
+                                  return window;
+                              },
+                              [this, &principal] {
+                                  // A database replaced by a restore is no longer the one in use.
+                                  if (principal && !principal->bancoSubstituido())
+                                      copiaAoSair(DM->connection().settings(), iniFile(), clock);
+                              }});
 }

@@ -58,6 +58,7 @@ class tst_Backup : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup();
     void backupThenRestoreKeepsEveryRow();
     void cutCopyIsRefusedAndChangesNothing_data();
     void cutCopyIsRefusedAndChangesNothing();
@@ -75,12 +76,20 @@ private:
     // Where a backup of `db` may go: the engine writes it.
     QString backupFolder(const TestDatabase &db, const QString &name) const;
     QTemporaryDir m_dir;
+    mutable QStringList m_serverFolders;
 };
 
 void tst_Backup::initTestCase()
 {
     qputenv("ULMORA_RESTORE_HELPER", ULMORA_RESTORE_HELPER);
     QVERIFY(m_dir.isValid());
+}
+
+void tst_Backup::cleanup()
+{
+    for (const QString &folder : std::as_const(m_serverFolders))
+        QDir(folder).removeRecursively();
+    m_serverFolders.clear();
 }
 
 ConnectionSettings tst_Backup::backupSettings(const TestDatabase &db) const
@@ -97,6 +106,8 @@ QString tst_Backup::backupFolder(const TestDatabase &db, const QString &name) co
                                                   : m_dir.path();
     const QString folder = base + u'-' + name;
     QDir().mkpath(folder);
+    if (TestDatabase::onServer())
+        m_serverFolders << folder;
     if (TestDatabase::onServer())
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                           | QFileDevice::ReadOther | QFileDevice::WriteOther

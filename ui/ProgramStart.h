@@ -33,6 +33,10 @@ public:
         std::function<bool()> gate;
         // The main window, made once the gate has passed.
         std::function<std::unique_ptr<QWidget>()> mainWindow;
+        // What the program does once the person has closed the main window
+        // (not after a signal), with the data modules still there; may be
+        // empty.
+        std::function<void()> afterMainWindow = {};
     };
 
     static int run(const Program &program);
