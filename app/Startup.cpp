@@ -1,11 +1,11 @@
 #include "Startup.h"
 
-#include "ProgramStart.h"
-#include "uLogin.h"
-#include "uPrincipal.h"
 #include "FbConnection.h"
+#include "ProgramStart.h"
 #include "uCopiaAutomatica.h"
 #include "uDM.h"
+#include "uLogin.h"
+#include "uPrincipal.h"
 
 #include <QCoreApplication>
 #include <QDir>

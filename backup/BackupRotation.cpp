@@ -14,8 +14,7 @@ QDate weekOf(const QDate &day)
 
 QStringList copiesToRemove(QList<DatedCopy> copies, const QDateTime &now, int daily, int weekly)
 {
-    std::sort(copies.begin(), copies.end(),
-              [](const DatedCopy &a, const DatedCopy &b) { return a.taken > b.taken; });
+    std::sort(copies.begin(), copies.end(), [](const DatedCopy &a, const DatedCopy &b) { return a.taken > b.taken; });
 
     QList<QDate> keptDays;
     QList<QDate> keptWeeks;

@@ -16,8 +16,8 @@ const auto stampFormat = QStringLiteral("yyyyMMdd-HHmmss");
 QString besideCurrent(const ConnectionSettings &current, const QString &what, const QDateTime &now)
 {
     const QFileInfo database(current.database);
-    return database.dir().filePath(QStringLiteral("%1-%2-%3.fdb")
-                                       .arg(database.completeBaseName(), what, now.toString(stampFormat)));
+    return database.dir().filePath(
+        QStringLiteral("%1-%2-%3.fdb").arg(database.completeBaseName(), what, now.toString(stampFormat)));
 }
 
 } // namespace
@@ -79,8 +79,8 @@ QString DatabaseRestore::replaceCurrent(const QString &prepared, const QString &
 {
     const QString kept = besideCurrent(m_current, QStringLiteral("substituido"), m_clock());
     if (QFileInfo::exists(kept) || !QFile::rename(m_current.database, kept))
-        throw FbError(QStringLiteral("O banco de dados atual %1 não pôde ser renomeado para %2.")
-                          .arg(m_current.database, kept));
+        throw FbError(
+            QStringLiteral("O banco de dados atual %1 não pôde ser renomeado para %2.").arg(m_current.database, kept));
     try {
         ConnectionSettings::writeDatabase(definitionsFile, name, prepared);
     } catch (const FbError &) {

@@ -36,8 +36,8 @@ TableCounts countRows(const ConnectionSettings &settings)
     TableCounts counts;
     for (const QString &table : std::as_const(tables)) {
         // Names come from the catalog, never from a person.
-        FbStatement count(connection,
-                          QStringLiteral("select count(*) as LINHAS from \"%1\"").arg(QString(table).replace(u'"', QStringLiteral("\"\""))));
+        FbStatement count(connection, QStringLiteral("select count(*) as LINHAS from \"%1\"")
+                                          .arg(QString(table).replace(u'"', QStringLiteral("\"\""))));
         const auto rows = count.open();
         if (rows->next())
             counts.insert(table, rows->integer(u"LINHAS"));

@@ -101,17 +101,16 @@ QString tst_Backup::backupFolder(const TestDatabase &db, const QString &name) co
 {
     // The server process writes into its own data folder; this test (root)
     // may list, rename and remove there.
-    const QString base = TestDatabase::onServer() ? QFileInfo(db.path()).absolutePath() + u'/'
-                                                        + QFileInfo(db.path()).completeBaseName()
-                                                  : m_dir.path();
+    const QString base = TestDatabase::onServer()
+                             ? QFileInfo(db.path()).absolutePath() + u'/' + QFileInfo(db.path()).completeBaseName()
+                             : m_dir.path();
     const QString folder = base + u'-' + name;
     QDir().mkpath(folder);
     if (TestDatabase::onServer())
         m_serverFolders << folder;
     if (TestDatabase::onServer())
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                          | QFileDevice::ReadOther | QFileDevice::WriteOther
-                                          | QFileDevice::ExeOther);
+                                          | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
     return folder;
 }
 
@@ -150,7 +149,8 @@ void tst_Backup::backupThenRestoreKeepsEveryRow()
                                                       "'MEMBRO DEPOIS DA CÓPIA', min(ASS_I_COD) from ASSOCIACAO"));
         insert.execute();
     }
-    QCOMPARE(countRows(db.settings()).value(QStringLiteral("ASSOCIADO")), before.value(QStringLiteral("ASSOCIADO")) + 1);
+    QCOMPARE(countRows(db.settings()).value(QStringLiteral("ASSOCIADO")),
+             before.value(QStringLiteral("ASSOCIADO")) + 1);
 
     DatabaseRestore restore(db.settings());
     restore.setClock([] { return day(1); });
@@ -207,8 +207,8 @@ void tst_Backup::cutCopyIsRefusedAndChangesNothing()
         restore.prepare(made.file);
         QFAIL("a cut copy was restored");
     } catch (const FbError &error) {
-        QVERIFY2(error.message().startsWith(QStringLiteral("A cópia %1 não pôde ser restaurada: ")
-                                                .arg(QFileInfo(made.file).fileName())),
+        QVERIFY2(error.message().startsWith(
+                     QStringLiteral("A cópia %1 não pôde ser restaurada: ").arg(QFileInfo(made.file).fileName())),
                  qPrintable(error.message()));
         QVERIFY2(error.message().endsWith(QStringLiteral("Nada foi alterado.")), qPrintable(error.message()));
     }

@@ -233,8 +233,8 @@ void tst_BackupWindows::restoreAnsweredYesReplacesTheDatabase()
     QVERIFY(pointed.database != db.path());
     QCOMPARE(QFileInfo(pointed.database).absolutePath(), QFileInfo(db.path()).absolutePath());
     QCOMPARE(countRows(pointed).value(QStringLiteral("ASSOCIADO")), 8);
-    const QStringList kept = QDir(QFileInfo(db.path()).absolutePath())
-                                 .entryList({QStringLiteral("test-substituido-*.fdb")}, QDir::Files);
+    const QStringList kept
+        = QDir(QFileInfo(db.path()).absolutePath()).entryList({QStringLiteral("test-substituido-*.fdb")}, QDir::Files);
     QCOMPARE(kept.size(), 1);
     QVERIFY(!QFileInfo::exists(db.path()));
 }

@@ -237,8 +237,10 @@ void tst_ConnectionSettings::writeDatabaseChangesOnlyThatLine()
 void tst_ConnectionSettings::writeDatabaseRefusals()
 {
     const QString file = write(QStringLiteral("[Outra]\nDatabase=x.fdb\n"));
-    QVERIFY_THROWS_EXCEPTION(FbError, ConnectionSettings::writeDatabase(file, QStringLiteral("Ulmora"), QStringLiteral("/a.fdb")));
-    QVERIFY_THROWS_EXCEPTION(FbError, ConnectionSettings::writeDatabase(file, QStringLiteral("Outra"), QStringLiteral("/a\nb.fdb")));
+    QVERIFY_THROWS_EXCEPTION(
+        FbError, ConnectionSettings::writeDatabase(file, QStringLiteral("Ulmora"), QStringLiteral("/a.fdb")));
+    QVERIFY_THROWS_EXCEPTION(
+        FbError, ConnectionSettings::writeDatabase(file, QStringLiteral("Outra"), QStringLiteral("/a\nb.fdb")));
     QFile in(file);
     QVERIFY(in.open(QIODevice::ReadOnly));
     QCOMPARE(in.readAll(), QByteArray("[Outra]\nDatabase=x.fdb\n"));

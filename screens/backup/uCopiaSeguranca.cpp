@@ -87,7 +87,8 @@ void TfrmCopiaSeguranca::setPasta(const QString &folder)
     try {
         BackupPlace::remember(m_iniFile, folder);
     } catch (const std::runtime_error &error) {
-        MessageDialog::error(QStringLiteral("A pasta não pôde ser guardada: %1").arg(QString::fromStdString(error.what())));
+        MessageDialog::error(
+            QStringLiteral("A pasta não pôde ser guardada: %1").arg(QString::fromStdString(error.what())));
         return;
     }
     m_pasta->setText(QDir::toNativeSeparators(folder));
@@ -124,7 +125,8 @@ void TfrmCopiaSeguranca::btnCopiarClick()
         MessageDialog::error(result.message);
         return;
     }
-    QString text = QStringLiteral("Cópia de segurança gravada e conferida em %1.").arg(QDir::toNativeSeparators(result.file));
+    QString text
+        = QStringLiteral("Cópia de segurança gravada e conferida em %1.").arg(QDir::toNativeSeparators(result.file));
     if (!result.removed.isEmpty())
         text += QStringLiteral("\n\nCópias antigas removidas: %1.").arg(result.removed.size());
     MessageDialog::information(text);
