@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace RestoreProcess {
 
@@ -25,6 +26,12 @@ QStringList run(const ConnectionSettings &engine, const QString &backupFile, con
     environment.insert(QStringLiteral("ULMORA_RESTORE_PORT"), QString::number(engine.port));
     environment.insert(QStringLiteral("ULMORA_RESTORE_USER"), engine.userName);
     environment.insert(QStringLiteral("ULMORA_RESTORE_PASSWORD"), engine.password);
+    // An engine of its own: the new file is the helper's alone until it
+    // ends, and two embedded engines sharing one lock folder (this
+    // process's and the helper's) now and then bring the helper down.
+    const QTemporaryDir locks;
+    if (engine.isEmbedded() && locks.isValid())
+        environment.insert(QStringLiteral("FIREBIRD_LOCK"), locks.path());
     helper.setProcessEnvironment(environment);
     // A restore that meets the end of a cut copy asks for the next volume.
     helper.setStandardInputFile(QProcess::nullDevice());

@@ -57,8 +57,9 @@ TableCounts reportedCounts(const QStringList &output)
             current = m.captured(1);
             counts.insert(current, 0);
         } else if (const QRegularExpressionMatch r = records.match(line); r.hasMatch() && !current.isEmpty()) {
+            // A large table is reported every 10,000 rows on the way: the
+            // last line before the next table holds its total.
             counts.insert(current, r.captured(1).toLongLong());
-            current.clear();
         }
     }
     return counts;

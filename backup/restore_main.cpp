@@ -16,6 +16,23 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Ends the process at once once the engine has done its work: the engine
+// unloads itself on the way out of a normal exit while a thread of the
+// finished restore may still be running, which now and then ends the
+// process with a crash after a restore that succeeded. Everything the
+// restore wrote is in its file by now (the engine detached from it).
+[[noreturn]] void endNow(int status)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -40,7 +57,8 @@ int main(int argc, char *argv[])
         });
     } catch (const FbError &error) {
         err << error.message() << '\n';
-        return 1;
+        err.flush();
+        endNow(1);
     }
-    return 0;
+    endNow(0);
 }

@@ -27,9 +27,8 @@
 // at the end sets them against their targets.
 
 #include "BenchDatabase.h"
-#include "FbServices.h"
-#include "VerifiedBackup.h"
 #include "FbConnection.h"
+#include "FbServices.h"
 #include "FbStatement.h"
 #include "Feedback.h"
 #include "Session.h"
@@ -39,15 +38,16 @@
 #include "TListaUsuarios.h"
 #include "TUsuarios.h"
 #include "TableExport.h"
+#include "VerifiedBackup.h"
 #include "uCadAssociado.h"
 #include "uDM.h"
 #include "uDMds.h"
 #include "uListaAssociados.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -56,8 +56,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 

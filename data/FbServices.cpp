@@ -2,6 +2,8 @@
 
 #include "FbApi.h"
 
+#include <QThread>
+
 #include <ibase.h>
 
 #include <cstdio>
@@ -93,9 +95,26 @@ public:
                 p += length;
             }
         }
+        waitUntilDone();
     }
 
 private:
+    // The engine's service thread still tidies up after its last line; a
+    // detach before it has finished brings the embedded engine down now and
+    // then.
+    void waitUntilDone()
+    {
+        fb::Status status;
+        const unsigned char items[] = {isc_info_svc_running};
+        unsigned char buffer[16];
+        for (int wait = 0; wait < 600; ++wait) {
+            m_service->query(&status, 0, nullptr, sizeof items, items, sizeof buffer, buffer);
+            if (buffer[0] != isc_info_svc_running || isc_portable_integer(buffer + 1, 4) == 0)
+                return;
+            QThread::msleep(50);
+        }
+    }
+
     IService *m_service = nullptr;
 };
 

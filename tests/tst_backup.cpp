@@ -63,6 +63,7 @@ private slots:
     void cutCopyIsRefusedAndChangesNothing_data();
     void cutCopyIsRefusedAndChangesNothing();
     void restoreOnServerIsRefused();
+    void reportedCountsOfLargeTables();
     void rotationOverTwoMonths();
     void rotationKeepsNewestOfADay();
     void rotationAfterAVerifiedCopyOnly();
@@ -81,7 +82,8 @@ private:
 
 void tst_Backup::initTestCase()
 {
-    qputenv("ULMORA_RESTORE_HELPER", ULMORA_RESTORE_HELPER);
+    if (!qEnvironmentVariableIsSet("ULMORA_RESTORE_HELPER"))
+        qputenv("ULMORA_RESTORE_HELPER", ULMORA_RESTORE_HELPER);
     QVERIFY(m_dir.isValid());
 }
 
@@ -229,6 +231,34 @@ void tst_Backup::restoreOnServerIsRefused()
     } catch (const FbError &error) {
         QVERIFY2(error.message().contains(QStringLiteral("conectado a um servidor")), qPrintable(error.message()));
     }
+}
+
+void tst_Backup::reportedCountsOfLargeTables()
+{
+    // As the engine reports a table of 25,000 rows, an empty one and one
+    // restored after it.
+    const QStringList backup{QStringLiteral("gbak:    writing data for table ASSOCIADO "),
+                             QStringLiteral("gbak:10000 records written"),
+                             QStringLiteral("gbak:20000 records written"),
+                             QStringLiteral("gbak:25000 records written "),
+                             QStringLiteral("gbak:    writing data for table ASSOCIADO_CONTA "),
+                             QStringLiteral("gbak:0 records written "),
+                             QStringLiteral("gbak:writing indexes")};
+    QCOMPARE(reportedCounts(backup),
+             (TableCounts{{QStringLiteral("ASSOCIADO"), 25000}, {QStringLiteral("ASSOCIADO_CONTA"), 0}}));
+    const QStringList restore{
+        QStringLiteral("gbak:restoring data for table PARCEIRO "), QStringLiteral("gbak:   10000 records restored"),
+        QStringLiteral("gbak:   13000 records restored "), QStringLiteral("gbak:    restoring index PK_PARCEIRO ")};
+    QCOMPARE(reportedCounts(restore), (TableCounts{{QStringLiteral("PARCEIRO"), 13000}}));
+    // Tables a restore leaves out are empty ones; a backup names them all.
+    QCOMPARE(countDifferences(reportedCounts(restore), {{QStringLiteral("PARCEIRO"), 13000}, {QStringLiteral("X"), 0}},
+                              true),
+             QStringList());
+    QCOMPARE(countDifferences(reportedCounts(backup), {{QStringLiteral("ASSOCIADO"), 25000}}, false),
+             QStringList{QStringLiteral("tabela ASSOCIADO_CONTA não foi restaurada")});
+    QCOMPARE(countDifferences(reportedCounts(backup),
+                              {{QStringLiteral("ASSOCIADO"), 24999}, {QStringLiteral("ASSOCIADO_CONTA"), 0}}, false),
+             QStringList{QStringLiteral("tabela ASSOCIADO: 25000 linhas na cópia, 24999 restauradas")});
 }
 
 void tst_Backup::rotationOverTwoMonths()

@@ -62,7 +62,8 @@ private:
 
 void tst_BackupWindows::initTestCase()
 {
-    qputenv("ULMORA_RESTORE_HELPER", ULMORA_RESTORE_HELPER);
+    if (!qEnvironmentVariableIsSet("ULMORA_RESTORE_HELPER"))
+        qputenv("ULMORA_RESTORE_HELPER", ULMORA_RESTORE_HELPER);
     QVERIFY(m_dir.isValid());
 }
 
