@@ -203,8 +203,26 @@ void ConnectionSettings::writeDatabase(const QString &file, const QString &name,
             databaseLine = i; // the last one counts, as when reading
     }
     if (databaseLine >= 0) {
-        const bool crlf = lines.at(databaseLine).endsWith('\r');
-        lines[databaseLine] = replacement + (crlf ? "\r" : "");
+        QByteArray line = lines.at(databaseLine);
+        const bool crlf = line.endsWith('\r');
+        if (crlf)
+            line.chop(1);
+        // A comment after an unquoted value stays with the line.
+        const QString text = QString::fromUtf8(line);
+        const QString value = text.mid(text.indexOf(u'=') + 1);
+        QByteArray comment;
+        if (!trimBlanks(value).startsWith(u'"')) {
+            for (qsizetype i = 1; i < value.size(); ++i) {
+                if (value.at(i) == u';' && isBlank(value.at(i - 1))) {
+                    qsizetype blank = i;
+                    while (blank > 0 && isBlank(value.at(blank - 1)))
+                        --blank;
+                    comment = value.sliced(blank).toUtf8();
+                    break;
+                }
+            }
+        }
+        lines[databaseLine] = replacement + comment + (crlf ? "\r" : "");
     } else {
         lines.insert(header + 1, replacement);
     }

@@ -33,8 +33,9 @@ struct ConnectionSettings
     static ConnectionSettings load(const QString &file, const QString &name);
 
     // Points the definition `name` in `file` at another database: only its
-    // Database line changes (written between double quotes), every other
-    // line, comments included, stays as it was. Throws FbError when the
-    // file can't be read or written or has no such section.
+    // Database line changes (the new path between double quotes, a comment
+    // after the old one kept), every other line, comments included, stays
+    // as it was. Throws FbError when the file can't be read or written or
+    // has no such section.
     static void writeDatabase(const QString &file, const QString &name, const QString &database);
 };

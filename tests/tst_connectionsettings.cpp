@@ -208,7 +208,8 @@ void tst_ConnectionSettings::writeDatabaseChangesOnlyThatLine_data()
                           "Database=/srv/ulmora/ulmora.fdb   ; path of the database file\nServer=\n"
                           "Password=\"  a;b \"   ; quoted\n")
         << QStringLiteral("; the office's database\n[Outra]\nDatabase=/srv/outra.fdb\n\n[Ulmora]\n"
-                          "Database=\"/srv/ulmora/ulmora-restaurado-20261211-180000.fdb\"\nServer=\n"
+                          "Database=\"/srv/ulmora/ulmora-restaurado-20261211-180000.fdb\"   ; path of the database "
+                          "file\nServer=\n"
                           "Password=\"  a;b \"   ; quoted\n")
         << QStringLiteral("/srv/ulmora/ulmora-restaurado-20261211-180000.fdb");
     QTest::newRow("key and section in other case, CRLF")

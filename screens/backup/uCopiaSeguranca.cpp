@@ -29,6 +29,7 @@ TfrmCopiaSeguranca::TfrmCopiaSeguranca(ConnectionSettings settings, QString iniF
     m_pasta = new QLineEdit(this);
     m_pasta->setObjectName(QStringLiteral("edtPasta"));
     m_pasta->setReadOnly(true);
+    m_pasta->setFocusPolicy(Qt::NoFocus);
     grid->addWidget(m_pasta, 0, 1);
     m_alterar = new QPushButton(QStringLiteral("&Alterar pasta..."), this);
     m_alterar->setObjectName(QStringLiteral("btnPasta"));
