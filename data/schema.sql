@@ -999,4 +999,37 @@ end^
 
 set term ; ^
 
+/* ------------------------------------------------------------------ */
+/* Key lists                                                          */
+/* ------------------------------------------------------------------ */
+
+/* The keys of a comma-separated list ('12,7,431'), one row each with its
+   place in the list. A report of a search's rows reads them joined to this
+   in batches: each key is one index lookup, where "in (12, 7, 431)" tests
+   every row against every key of the list and needs a new statement for
+   every batch. Anything but digits and commas is refused by the cast. */
+
+set term ^ ;
+
+create procedure LISTA_CHAVES (CHAVES varchar(32000) character set ascii)
+returns (POS integer, ID integer)
+as
+declare variable INICIO integer = 1;
+declare variable FIM    integer;
+begin
+    POS = 0;
+    while (INICIO <= char_length(CHAVES)) do
+    begin
+        FIM = position(',', CHAVES, INICIO);
+        if (FIM = 0) then
+            FIM = char_length(CHAVES) + 1;
+        POS = POS + 1;
+        ID = cast(substring(CHAVES from INICIO for FIM - INICIO) as integer);
+        suspend;
+        INICIO = FIM + 1;
+    end
+end^
+
+set term ; ^
+
 commit;

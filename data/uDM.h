@@ -107,8 +107,8 @@ public:
     // The members of the logged-in association with these keys, in the
     // order of `ids`, each with its contacts (a report of a search's rows);
     // keys of other associations or of deleted members are left out. Keep
-    // `ids` to a thousand keys at most (Firebird's limit for a list). A
-    // reader: database errors escape.
+    // `ids` to 2,000 keys at most (they travel as one text of up to 32,000
+    // characters). A reader: database errors escape.
     std::vector<std::unique_ptr<TAssociado>> LeAssociadosIDs(const QList<qint32> &ids);
 
     // Searches.

@@ -10,7 +10,7 @@
 
 namespace {
 
-// The keys as a list for "in (...)": integers only, never typed text.
+// The keys as LISTA_CHAVES takes them: '12,7,431'.
 QString keyList(const QList<qint32> &keys)
 {
     QString list;
@@ -31,18 +31,18 @@ std::vector<std::unique_ptr<TAssociado>> TDM::LeAssociadosIDs(const QList<qint32
         if (ids.isEmpty())
             return result;
         const QString keys = keyList(ids);
+        auto members = statement(QStringLiteral(
+            "select acd.acd_i_cod, acd.acd_i_ver, acd.acd_a_cnpj, acd.acd_a_ie, acd.acd_a_nom, acd.acd_a_lgr, "
+            "acd.acd_a_num, acd.acd_a_cpl, acd.acd_a_brr, acd.acd_a_cep, acd.cid_a_cod, cd.cid_a_dsc, cd.cid_a_uf, "
+            "acd.acd_a_mail, acd.ass_i_cod, acd.acd_a_abl, acd.acd_a_pct1, acd.acd_a_pct2, acd.acd_d_cad, "
+            "acd.usu_i_cod, cast(null as varchar(14)) as ass_a_cnpj, cast(null as varchar(100)) as usu_a_nom "
+            "from LISTA_CHAVES(:CHAVES) k join ASSOCIADO acd on (acd.acd_i_cod = k.id) "
+            "left join cidade cd on (cd.cid_a_cod = acd.cid_a_cod) "
+            "where (acd.ass_i_cod = :ASS_I_COD)"));
+        members->bindText(u"CHAVES", keys);
         // Only the members of the logged-in association, whatever keys the
         // caller passes.
-        auto members = statement(
-            QStringLiteral(
-                "select acd.acd_i_cod, acd.acd_a_cnpj, acd.acd_a_ie, acd.acd_a_nom, acd.acd_a_lgr, acd.acd_a_num, "
-                "acd.acd_a_cpl, acd.acd_a_brr, acd.acd_a_cep, acd.cid_a_cod, cd.cid_a_dsc, cd.cid_a_uf, "
-                "acd.acd_a_mail, acd.ass_i_cod, acd.acd_a_abl, acd.acd_a_pct1, acd.acd_a_pct2, acd.acd_d_cad, "
-                "acd.usu_i_cod, cast(null as varchar(14)) as ass_a_cnpj, cast(null as varchar(100)) as usu_a_nom "
-                "from ASSOCIADO acd left join cidade cd on (cd.cid_a_cod = acd.cid_a_cod) "
-                "where (acd.ass_i_cod = ")
-            + QString::number(AssociacaoAtual->id()) + QStringLiteral(") and (acd.acd_i_cod in (") + keys
-            + QStringLiteral("))"));
+        members->bindInteger(u"ASS_I_COD", AssociacaoAtual->id());
         QHash<qint32, TAssociado *> byKey;
         std::vector<std::unique_ptr<TAssociado>> read;
         {
@@ -56,9 +56,10 @@ std::vector<std::unique_ptr<TAssociado>> TDM::LeAssociadosIDs(const QList<qint32
         }
         if (!read.empty()) {
             auto contacts = statement(
-                QStringLiteral("select ac.acc_i_cod, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon, ac.acd_i_cod "
-                               "from associado_contato ac where (ac.acd_i_cod in (")
-                + keys + QStringLiteral(")) order by ac.acd_i_cod, ac.acc_i_cod"));
+                QStringLiteral("select ac.acc_i_cod, ac.acc_i_ver, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon, ac.acd_i_cod "
+                               "from LISTA_CHAVES(:CHAVES) k join associado_contato ac on (ac.acd_i_cod = k.id) "
+                               "order by ac.acd_i_cod, ac.acc_i_cod"));
+            contacts->bindText(u"CHAVES", keys);
             auto rows = contacts->open();
             rows->addCalculatedBoolean(QStringLiteral("excluir"), false);
             while (rows->next()) {

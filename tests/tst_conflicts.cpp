@@ -481,7 +481,7 @@ void tst_Conflicts::sameDocumentByTwoSeatsAtOnce()
         int stored = 0;
         QStringList otherFailures;
     };
-    Seat seats[] = {{&m_modules->dm()}, {m_other.get()}};
+    Seat seats[] = {{&m_modules->dm(), 0, {}}, {m_other.get(), 0, {}}};
     m_messages.reset(); // the seats' messages are told apart by the results
 
     std::latch start(2);

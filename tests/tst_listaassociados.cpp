@@ -306,6 +306,9 @@ void tst_ListaAssociados::printOf120Members()
     QVERIFY(text.contains(u"Página %1 de %1"_s.arg(pages)));
     QVERIFY(text.contains(u"MEMBRO 001"_s));
     QVERIFY(text.contains(u"MEMBRO 120"_s));
+    // Documents and the city with its state are printed whole.
+    QVERIFY(text.contains(u"00.010.000/0000-01"_s));
+    QVERIFY(text.contains(u"SÃO PAULO/SP"_s));
     // One form feed per page.
     QCOMPARE(text.count(u'\f'), qsizetype(pages));
 }

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -96,6 +98,8 @@ class tst_TableExport : public QObject
 private slots:
     void csvRoundTrip();
     void xlsxRoundTrip();
+    void writtenFileHasTheUsersPermissions_data();
+    void writtenFileHasTheUsersPermissions();
     void cancelLeavesNoFile_data();
     void cancelLeavesNoFile();
     void shortExportShowsNoProgress();
@@ -179,6 +183,32 @@ void tst_TableExport::xlsxRoundTrip()
     const QByteArray styles = ExportReading::zipMember(path, u"xl/styles.xml"_s);
     QVERIFY(styles.contains("formatCode=\"dd/mm/yyyy\""));
     QVERIFY(styles.contains("<b/>"));
+}
+
+void tst_TableExport::writtenFileHasTheUsersPermissions_data()
+{
+    QTest::addColumn<bool>("xlsx");
+    QTest::newRow("csv") << false;
+    QTest::newRow("xlsx") << true;
+}
+
+// A workbook put in a shared folder is read by the colleagues the user's
+// umask lets read it, as any file the user saves; the passing file it is
+// built in is private, and that must not stay on the result.
+void tst_TableExport::writtenFileHasTheUsersPermissions()
+{
+    QFETCH(bool, xlsx);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(xlsx ? u"lista.xlsx"_s : u"lista.csv"_s);
+    const mode_t previous = ::umask(022);
+    FixedRows rows = awkwardRows();
+    const auto result = xlsx ? TableExport::writeXlsx(path, rows) : TableExport::writeCsv(path, rows);
+    ::umask(previous);
+    QCOMPARE(result, TableExport::Result::Written);
+    const QFileDevice::Permissions permissions = QFile::permissions(path);
+    QVERIFY(permissions.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                  | QFileDevice::ReadOther));
+    QVERIFY(!(permissions & (QFileDevice::WriteGroup | QFileDevice::WriteOther)));
 }
 
 void tst_TableExport::cancelLeavesNoFile_data()

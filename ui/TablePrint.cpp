@@ -50,20 +50,38 @@ int render(QPrinter &printer, const PrintReport &report)
     const int rowCount = int(report.rows.size());
     const int pages = std::max(1, (rowCount + perPage - 1) / perPage);
 
-    // Column edges from the shares; a small gap keeps neighbours apart.
-    int totalShare = 0;
-    for (const auto &column : report.columns)
-        totalShare += std::max(1, column.share);
-    QList<int> left;
-    QList<int> width;
-    int x = page.left();
-    for (const auto &column : report.columns) {
-        const int w = page.width() * std::max(1, column.share) / std::max(1, totalShare);
-        left.append(x);
-        width.append(w);
-        x += w;
-    }
     const int padding = lineHeight / 4;
+    // Whole columns take their widest cell; the others share what is left.
+    QList<int> width;
+    int wholeWidth = 0;
+    int totalShare = 0;
+    {
+        const QFontMetrics header(headerFont, &printer);
+        const QFontMetrics body(bodyFont, &printer);
+        for (qsizetype c = 0; c < report.columns.size(); ++c) {
+            const auto &column = report.columns[c];
+            int w = 0;
+            if (column.whole) {
+                w = header.horizontalAdvance(column.title);
+                for (const QStringList &row : report.rows)
+                    w = std::max(w, body.horizontalAdvance(row.value(c)));
+                w += 2 * padding;
+                wholeWidth += w;
+            } else {
+                totalShare += std::max(1, column.share);
+            }
+            width.append(w);
+        }
+    }
+    const int shared = std::max(0, page.width() - wholeWidth);
+    QList<int> left;
+    int x = page.left();
+    for (qsizetype c = 0; c < report.columns.size(); ++c) {
+        if (!report.columns[c].whole)
+            width[c] = shared * std::max(1, report.columns[c].share) / std::max(1, totalShare);
+        left.append(x);
+        x += width[c];
+    }
 
     auto drawCells = [&](int y, const QStringList &cells) {
         const QFontMetrics metrics(painter.font(), &printer);
@@ -122,7 +140,7 @@ namespace {
 void preparePrinter(QPrinter &printer)
 {
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
 }
 

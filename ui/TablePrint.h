@@ -16,6 +16,9 @@ struct PrintReport
     {
         QString title;
         int share = 1;
+        // Printed whole, as wide as its widest cell (a document, a city with
+        // its state): the other columns share what is left.
+        bool whole = false;
     };
     QString title;
     QStringList subtitle;
@@ -26,8 +29,8 @@ struct PrintReport
 namespace TablePrint {
 
 // Draws `report` on `printer`, page after page; answers the number of pages.
-// A cell too long for its column is cut with "…", a line break in it printed
-// as a space.
+// A cell too long for its column is cut with "…" (never one of a whole
+// column), a line break in it printed as a space. The page is A4 landscape.
 int render(QPrinter &printer, const PrintReport &report);
 
 // Writes `report` as a PDF file at `path`; false when it cannot be written.

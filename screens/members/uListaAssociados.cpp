@@ -15,8 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Well below Firebird's limit of keys in one list.
-constexpr qsizetype batchSize = 500;
+// Well below what one call of LeAssociadosIDs takes.
+constexpr qsizetype batchSize = 1000;
 
 QList<qint32> keysOf(const MemTable &lista)
 {
@@ -163,7 +163,12 @@ PrintReport RelatorioAssociados(const MemTable &lista, const QString &pesquisa)
     report.subtitle
         = {u"Cadastro de associados - %1"_s.arg(QDateTime::currentDateTime().toString(u"dd/MM/yyyy HH:mm"_s)),
            u"Pesquisa: %1"_s.arg(pesquisa)};
-    report.columns = {{u"Nome"_s, 6}, {u"Documento"_s, 3}, {u"Endereço"_s, 7}, {u"Cidade/UF"_s, 4}, {u"Telefone"_s, 4}};
+    // The document and the city with its state are never cut.
+    report.columns = {{u"Nome"_s, 6},
+                      {u"Documento"_s, 1, true},
+                      {u"Endereço"_s, 7},
+                      {u"Cidade/UF"_s, 1, true},
+                      {u"Telefone"_s, 4}};
     report.rows.reserve(lista.recordCount());
     forEachMember(lista, [&](int r, const TAssociado *a) {
         if (!a) {
