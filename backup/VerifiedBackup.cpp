@@ -92,6 +92,9 @@ VerifiedBackup::Result VerifiedBackup::run()
         ScratchDatabase scratch{m_settings};
         scratch.settings.database = QFileInfo(target).dir().filePath(QFileInfo(target).completeBaseName()
                                                                      + QStringLiteral("-verificacao.fdb"));
+        // One left by a run that was cut off would block the restore.
+        if (scratch.settings.isEmbedded())
+            QFile::remove(scratch.settings.database);
         qsizetype withRows = 0;
         for (qint64 rows : written)
             withRows += rows > 0 ? 1 : 0;
