@@ -70,7 +70,8 @@ VerifiedBackup::Result VerifiedBackup::run()
         return result;
     };
 
-    if (!QDir().mkpath(m_folder.path()))
+    // A server's folder is the server's: the engine says when it can't write there.
+    if (m_settings.isEmbedded() && !QDir().mkpath(m_folder.path()))
         return fail(QStringLiteral("a pasta %1 não pôde ser criada").arg(m_folder.path()));
     if (QFileInfo::exists(target))
         return fail(QStringLiteral("já existe uma cópia com o nome %1").arg(target));
