@@ -54,6 +54,10 @@ QString VerifiedBackup::reasonOf(const FbError &error) const
         return QStringLiteral("o usuário %1 não tem permissão para copiar este banco de dados (só o SYSDBA ou o "
                               "dono do banco)")
             .arg(m_settings.userName);
+    // The embedded engine lets one process at a time hold a database file.
+    if (m_settings.isEmbedded() && error.message().contains(QStringLiteral("already opened with engine instance")))
+        return QStringLiteral("o banco de dados %1 está aberto em outro programa (feche-o e tente de novo)")
+            .arg(m_settings.database);
     return error.message();
 }
 
