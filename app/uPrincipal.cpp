@@ -2,9 +2,21 @@
 
 #include "ui_uPrincipal.h"
 
+#include "BackupPlace.h"
+#include "ConnectionSettings.h"
+#include "FbConnection.h"
 #include "MessageDialog.h"
+#include "ProgramFolders.h"
 #include "Session.h"
 #include "WorkArea.h"
+#include "uCopiaSeguranca.h"
+#include "uDM.h"
+#include "uLogin.h"
+#include "uRestaurarCopia.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 
 #include <QLabel>
 #include <QMdiArea>
@@ -38,6 +50,9 @@ TfrmPrincipal::TfrmPrincipal(QWidget *parent) : QMainWindow(parent), ui(std::mak
     connect(ui->actAssociado, &QAction::triggered, this, &TfrmPrincipal::actAssociadoExecute);
     connect(ui->actUsuario, &QAction::triggered, this, &TfrmPrincipal::actUsuarioExecute);
     connect(ui->actSair, &QAction::triggered, this, &TfrmPrincipal::actSairExecute);
+    connect(ui->actCopiaSeguranca, &QAction::triggered, this, &TfrmPrincipal::actCopiaSegurancaExecute);
+    connect(ui->actRestaurar, &QAction::triggered, this, &TfrmPrincipal::actRestaurarExecute);
+    m_iniFile = QDir(ProgramFolders::iniFolder()).filePath(TfrmLogin::nomeIni());
 
     setWindowState(Qt::WindowMaximized);
     frmPrincipal = this;
@@ -62,6 +77,16 @@ QAction *TfrmPrincipal::actAssociado() const
 QAction *TfrmPrincipal::actSair() const
 {
     return ui->actSair;
+}
+
+QAction *TfrmPrincipal::actCopiaSeguranca() const
+{
+    return ui->actCopiaSeguranca;
+}
+
+QAction *TfrmPrincipal::actRestaurar() const
+{
+    return ui->actRestaurar;
 }
 
 QMdiArea *TfrmPrincipal::mdiArea() const
@@ -104,5 +129,51 @@ void TfrmPrincipal::actUsuarioExecute()
 
 void TfrmPrincipal::actSairExecute()
 {
+    close();
+}
+
+namespace {
+
+bool masterOnly()
+{
+    if (UsuarioLogado.mst == u"S")
+        return true;
+    MessageDialog::information(UsuarioLogado.nome + QStringLiteral(", você não tem permissão para essa ação."));
+    return false;
+}
+
+} // namespace
+
+void TfrmPrincipal::actCopiaSegurancaExecute()
+{
+    if (!masterOnly())
+        return;
+    TfrmCopiaSeguranca dialog(DM->connection().settings(), m_iniFile, this);
+    dialog.exec();
+}
+
+void TfrmPrincipal::actRestaurarExecute()
+{
+    if (!masterOnly())
+        return;
+    const ConnectionSettings settings = DM->connection().settings();
+    if (!settings.isEmbedded()) {
+        MessageDialog::warning(QStringLiteral("O programa está conectado a um servidor Firebird: a restauração de uma "
+                                              "cópia é feita pelo administrador do servidor (veja o README)."),
+                               QMessageBox::Ok);
+        return;
+    }
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Restaurar cópia de segurança"),
+                                                      BackupPlace::folder(m_iniFile, settings),
+                                                      QStringLiteral("Cópias de segurança (*.fbk)"));
+    if (!file.isEmpty())
+        restaurar(file);
+}
+
+void TfrmPrincipal::restaurar(const QString &backupFile)
+{
+    if (!restaurarCopia(DM->connection().settings(), backupFile, ConnectionSettings::definitionsFile(), this))
+        return;
+    m_bancoSubstituido = true;
     close();
 }

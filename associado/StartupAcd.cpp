@@ -15,16 +15,18 @@ StartupAcd::StartupAcd() : iniDirectory(ProgramFolders::iniFolder())
 
 int StartupAcd::run()
 {
-    return ProgramStart::run({titulo(),
-                              [this] {
-                                  TfrmLoginAcd login;
-                                  login.setIniDirectory(iniDirectory);
-                                  if (login.exec() != QDialog::Accepted)
-                                      return false;
-                                  if (!login.senhaInicial())
-                                      return true;
-                                  TfrmTrocaSenha troca;
-                                  return troca.exec() == QDialog::Accepted;
-                              },
-                              [] { return std::make_unique<TfrmPrincipalAcd>(); }, FirstRunAssistant::run});
+    return ProgramStart::run({.title = titulo(),
+                              .gate =
+                                  [this] {
+                                      TfrmLoginAcd login;
+                                      login.setIniDirectory(iniDirectory);
+                                      if (login.exec() != QDialog::Accepted)
+                                          return false;
+                                      if (!login.senhaInicial())
+                                          return true;
+                                      TfrmTrocaSenha troca;
+                                      return troca.exec() == QDialog::Accepted;
+                                  },
+                              .mainWindow = [] { return std::make_unique<TfrmPrincipalAcd>(); },
+                              .firstRun = FirstRunAssistant::run});
 }

@@ -17,12 +17,18 @@
 //      member, contacts and login user in one transaction) and of an edit;
 //   6  the peak memory while the member list shows every member;
 //   7  the export of every member of the association (the list window's
-//      Exportar) to CSV and to XLSX, members and contacts read again.
+//      Exportar) to CSV and to XLSX, members and contacts read again;
+//   8  the backup of the whole database: the engine's backup through the
+//      services interface as the program makes it (with the database open),
+//      the verified copy (backup, restore into a scratch file, rows of every
+//      table counted), and `gbak -b` of the same file, timed before the
+//      program opens it (gbak needs the file to itself).
 // Every figure is the median of several repetitions (wall time); the summary
 // at the end sets them against their targets.
 
 #include "BenchDatabase.h"
 #include "FbConnection.h"
+#include "FbServices.h"
 #include "FbStatement.h"
 #include "Feedback.h"
 #include "Session.h"
@@ -32,20 +38,25 @@
 #include "TListaUsuarios.h"
 #include "TUsuarios.h"
 #include "TableExport.h"
+#include "VerifiedBackup.h"
 #include "uCadAssociado.h"
 #include "uDM.h"
 #include "uDMds.h"
 #include "uListaAssociados.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -416,6 +427,75 @@ void BM_Export(benchmark::State &state, TableExport::Format format)
     state.counters["MB"] = double(bytes) / 1e6;
 }
 
+// --- 8: the backup -------------------------------------------------------------------
+
+void BM_Backup(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(u"bench.fbk"_s);
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        try {
+            FbServices::backup(DM->connection().settings(), target, {});
+        } catch (const FbError &error) {
+            state.SkipWithError(error.message().toStdString().c_str());
+            return;
+        }
+        bytes = QFileInfo(target).size();
+        QFile::remove(target);
+    }
+    state.counters["MB"] = double(bytes) / 1e6;
+}
+
+void BM_VerifiedBackup(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        VerifiedBackup backup(DM->connection().settings(), dir.path());
+        const VerifiedBackup::Result result = backup.run();
+        if (!result.ok) {
+            state.SkipWithError(result.message.toStdString().c_str());
+            return;
+        }
+        QFile::remove(result.file);
+    }
+}
+
+// `gbak -b` of the benchmark's database, `runs` times, before the program
+// attaches it; the median in ms, or a negative number when gbak failed.
+double gbakMedianMs(const QString &database, int runs)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(u"gbak.fbk"_s);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QProcess gbak;
+        gbak.setStandardInputFile(QProcess::nullDevice());
+        QElapsedTimer timer;
+        timer.start();
+        gbak.start(u"gbak"_s, {u"-b"_s, u"-user"_s, u"SYSDBA"_s, database, target});
+        if (!gbak.waitForFinished(600000) || gbak.exitStatus() != QProcess::NormalExit || gbak.exitCode() != 0) {
+            std::fprintf(stderr, "gbak -b failed: %s\n", gbak.readAllStandardError().constData());
+            return -1.0;
+        }
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        QFile::remove(target);
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+double gbakMs = -1.0;
+
+// The --benchmark_filter of the command line (Google Benchmark takes it
+// out of the arguments): whether it lets the figure `name` through.
+QString benchmarkFilter;
+
+bool selected(const QString &name)
+{
+    return benchmarkFilter.isEmpty() || QRegularExpression(benchmarkFilter).match(name).hasMatch();
+}
+
 // --- summary -----------------------------------------------------------------------
 
 // Prints what the console reporter prints, keeps the medians, and sets them
@@ -461,6 +541,16 @@ public:
             if (has(exported))
                 std::printf("  %-55s %9.2f ms\n", exported, m_ms.at(exported));
         }
+        if (has("8_Backup/servicos"))
+            std::printf("  %-55s %9.0f ms\n", "backup through the services interface (the program's)",
+                        m_ms.at("8_Backup/servicos"));
+        if (gbakMs >= 0.0)
+            std::printf("  %-55s %9.0f ms\n", "gbak -b of the same file", gbakMs);
+        if (has("8_Backup/servicos") && gbakMs > 0.0)
+            std::printf("  %-55s %9.2f x\n", "the program's backup / gbak -b", m_ms.at("8_Backup/servicos") / gbakMs);
+        if (has("8_Backup/verificada"))
+            std::printf("  %-55s %9.0f ms\n", "verified copy (backup, restore, rows counted)",
+                        m_ms.at("8_Backup/verificada"));
         const auto peak = m_peak.find("6_PeakMemory/window");
         if (peak != m_peak.end())
             std::printf("  %-55s %9.1f MB  (target < 150 MB)  %s\n", "peak memory, 100,000 rows to the grid twice",
@@ -552,12 +642,30 @@ void registerAll(int repetitions)
     };
     exports(benchmark::RegisterBenchmark("7_Export/csv", BM_Export, TableExport::Format::Csv));
     exports(benchmark::RegisterBenchmark("7_Export/xlsx", BM_Export, TableExport::Format::Xlsx));
+    // Several seconds each: three runs (the verified copy, which restores
+    // too, once unless asked for more).
+    benchmark::RegisterBenchmark("8_Backup/servicos", BM_Backup)
+        ->Unit(kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1)
+        ->Repetitions(repetitions ? repetitions : 3)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("8_Backup/verificada", BM_VerifiedBackup)
+        ->Unit(kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1)
+        ->Repetitions(repetitions ? repetitions : 1);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg.startsWith(u"--benchmark_filter="))
+            benchmarkFilter = arg.mid(19);
+    }
     benchmark::Initialize(&argc, argv);
     QString dataDir = defaultDataDir();
     int repetitions = 0;
@@ -598,6 +706,16 @@ int main(int argc, char **argv)
     }
     if (database.built())
         std::printf("Built in %.0f s\n", database.buildSeconds());
+
+    // gbak opens the file itself: before this process attaches it.
+    if (selected(u"8_Backup/servicos"_s)) {
+        gbakMs = gbakMedianMs(database.path(), repetitions ? repetitions : 3);
+        std::printf("gbak -b: %.0f ms (median)\n", gbakMs);
+        std::fflush(stdout);
+    }
+    // The verified copy restores in the helper program beside the others.
+    if (qEnvironmentVariableIsEmpty("ULMORA_RESTORE_HELPER"))
+        qputenv("ULMORA_RESTORE_HELPER", ULMORA_RESTORE_HELPER);
 
     BenchFeedback messages;
     feedback = &messages;

@@ -209,3 +209,68 @@ void ConnectionSettings::save(const QString &file, const QString &name) const
         throw FbError(QStringLiteral("Arquivo de definições de conexão não pode ser gravado: %1 (%2)")
                           .arg(file, out.errorString()));
 }
+
+void ConnectionSettings::writeDatabase(const QString &file, const QString &name, const QString &database)
+{
+    if (database.contains(u'\n') || database.contains(u'\r'))
+        throw FbError(QStringLiteral("O caminho do banco de dados não pode ter quebra de linha: %1").arg(database));
+    readSection(file, name); // the same refusals as load()
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        throw FbError(unreadable(file, in.errorString()));
+    const QByteArray content = in.readAll();
+    in.close();
+
+    const QByteArray replacement = "Database=\"" + database.toUtf8() + '"';
+    QList<QByteArray> lines = content.split('\n');
+    bool inSection = false;
+    qsizetype header = -1;
+    qsizetype databaseLine = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString text = QString::fromUtf8(lines.at(i));
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        const QStringView trimmed = trimBlanks(QStringView(text).trimmed());
+        if (trimmed.startsWith(u'[')) {
+            const qsizetype close = trimmed.indexOf(u']');
+            const QStringView section = close > 0 ? trimBlanks(trimmed.sliced(1, close - 1)) : QStringView();
+            inSection = section.compare(name, Qt::CaseInsensitive) == 0;
+            if (inSection && header < 0)
+                header = i;
+            continue;
+        }
+        const qsizetype equals = trimmed.indexOf(u'=');
+        if (inSection && equals > 0 && !isComment(trimmed)
+            && trimBlanks(trimmed.first(equals)).compare(u"Database", Qt::CaseInsensitive) == 0)
+            databaseLine = i; // the last one counts, as when reading
+    }
+    if (databaseLine >= 0) {
+        QByteArray line = lines.at(databaseLine);
+        const bool crlf = line.endsWith('\r');
+        if (crlf)
+            line.chop(1);
+        // A comment after an unquoted value stays with the line.
+        const QString text = QString::fromUtf8(line);
+        const QString value = text.mid(text.indexOf(u'=') + 1);
+        QByteArray comment;
+        if (!trimBlanks(value).startsWith(u'"')) {
+            for (qsizetype i = 1; i < value.size(); ++i) {
+                if (value.at(i) == u';' && isBlank(value.at(i - 1))) {
+                    qsizetype blank = i;
+                    while (blank > 0 && isBlank(value.at(blank - 1)))
+                        --blank;
+                    comment = value.sliced(blank).toUtf8();
+                    break;
+                }
+            }
+        }
+        lines[databaseLine] = replacement + comment + (crlf ? "\r" : "");
+    } else {
+        lines.insert(header + 1, replacement);
+    }
+
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(lines.join('\n')) < 0 || !out.commit())
+        throw FbError(QStringLiteral("Arquivo de definições de conexão não pode ser gravado: %1 (%2)")
+                          .arg(file, out.errorString()));
+}

@@ -37,4 +37,11 @@ struct ConnectionSettings
     // reads it back. Throws FbError naming the file when it can't be
     // written, or when a value holds a line break (no line can carry it).
     void save(const QString &file, const QString &name = QStringLiteral("Ulmora")) const;
+
+    // Points the definition `name` in `file` at another database: only its
+    // Database line changes (the new path between double quotes, a comment
+    // after the old one kept), every other line, comments included, stays
+    // as it was. Throws FbError when the file can't be read or written or
+    // has no such section.
+    static void writeDatabase(const QString &file, const QString &name, const QString &database);
 };

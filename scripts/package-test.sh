@@ -4,7 +4,7 @@
 #   scripts/package-test.sh build/ulmora_<version>_amd64.deb
 #
 # 1. its files (dpkg-deb --contents) and control fields (dpkg -I): both
-#    programs, the database scripts, desktop entries, icons, manual pages,
+#    programs and the restore's helper, the database scripts, desktop entries, icons, manual pages,
 #    the runtime dependencies; the desktop entries validate;
 # 2. lintian reports no error (warnings are printed);
 # 3. it installs with apt (as root, else through sudo), again when the same
@@ -29,10 +29,11 @@ step "contents"
 dpkg-deb --contents "$deb"
 mapfile -t files < <(dpkg-deb --contents "$deb" | awk '{print $6}')
 expected=(
-    ./usr/bin/ulmora ./usr/bin/ulmora-associado
+    ./usr/bin/ulmora ./usr/bin/ulmora-associado ./usr/bin/ulmora-restauracao
     ./usr/share/ulmora/schema.sql ./usr/share/ulmora/reference.sql ./usr/share/ulmora/cidades.sql
     ./usr/share/applications/ulmora.desktop ./usr/share/applications/ulmora-associado.desktop
     ./usr/share/man/man1/ulmora.1.gz ./usr/share/man/man1/ulmora-associado.1.gz
+    ./usr/share/man/man1/ulmora-restauracao.1.gz
     ./usr/share/doc/ulmora/copyright ./usr/share/doc/ulmora/changelog.gz
 )
 for size in 16 32 48 64 128 256; do
@@ -66,9 +67,11 @@ report="$(lintian --info "$deb" 2>/dev/null || true)"
 
 step "install"
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --reinstall "$deb"
-command -v ulmora ulmora-associado
-ulmora-associado --help | grep -q 'Uso:' || fail "ulmora-associado --help"
-man -w ulmora ulmora-associado
+command -v ulmora ulmora-associado ulmora-restauracao
+for program in ulmora ulmora-associado; do
+    env -u DISPLAY "$program" --help | grep -q -- '--help' || fail "$program --help"
+done
+man -w ulmora ulmora-associado ulmora-restauracao
 
 step "first start of each installed program"
 # An ordinary user with an empty home folder: a new desk.

@@ -26,6 +26,9 @@ private slots:
     void fileThatCannotBeRead_data();
     void fileThatCannotBeRead();
     void missingFileOrDefinition();
+    void writeDatabaseChangesOnlyThatLine_data();
+    void writeDatabaseChangesOnlyThatLine();
+    void writeDatabaseRefusals();
 
 private:
     QString write(const QString &text);
@@ -192,6 +195,56 @@ void tst_ConnectionSettings::missingFileOrDefinition()
         write(QStringLiteral("[ULMORA]\ndatabase=/srv/u.fdb\npassword=x\n")), QStringLiteral("Ulmora"));
     QCOMPARE(settings.database, QStringLiteral("/srv/u.fdb"));
     QCOMPARE(settings.password, QStringLiteral("x"));
+}
+
+void tst_ConnectionSettings::writeDatabaseChangesOnlyThatLine_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("database");
+
+    QTest::newRow("comments and other sections stay")
+        << QStringLiteral("; the office's database\n[Outra]\nDatabase=/srv/outra.fdb\n\n[Ulmora]\n"
+                          "Database=/srv/ulmora/ulmora.fdb   ; path of the database file\nServer=\n"
+                          "Password=\"  a;b \"   ; quoted\n")
+        << QStringLiteral("; the office's database\n[Outra]\nDatabase=/srv/outra.fdb\n\n[Ulmora]\n"
+                          "Database=\"/srv/ulmora/ulmora-restaurado-20261211-180000.fdb\"   ; path of the database "
+                          "file\nServer=\n"
+                          "Password=\"  a;b \"   ; quoted\n")
+        << QStringLiteral("/srv/ulmora/ulmora-restaurado-20261211-180000.fdb");
+    QTest::newRow("key and section in other case, CRLF")
+        << QStringLiteral("[ULMORA]\r\n  database = velho.fdb\r\nUser_Name=SYSDBA\r\n")
+        << QStringLiteral("[ULMORA]\r\nDatabase=\"/var/novo ; com espaço.fdb\"\r\nUser_Name=SYSDBA\r\n")
+        << QStringLiteral("/var/novo ; com espaço.fdb");
+    QTest::newRow("commented-out database line stays")
+        << QStringLiteral("[Ulmora]\n;Database=antigo.fdb\nDatabase=atual.fdb\n")
+        << QStringLiteral("[Ulmora]\n;Database=antigo.fdb\nDatabase=\"/dados/novo.fdb\"\n")
+        << QStringLiteral("/dados/novo.fdb");
+}
+
+void tst_ConnectionSettings::writeDatabaseChangesOnlyThatLine()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, database);
+    const QString file = write(before);
+    ConnectionSettings::writeDatabase(file, QStringLiteral("Ulmora"), database);
+    QFile in(file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(in.readAll()), after);
+    QCOMPARE(ConnectionSettings::load(file, QStringLiteral("Ulmora")).database, database);
+}
+
+void tst_ConnectionSettings::writeDatabaseRefusals()
+{
+    const QString file = write(QStringLiteral("[Outra]\nDatabase=x.fdb\n"));
+    QVERIFY_THROWS_EXCEPTION(
+        FbError, ConnectionSettings::writeDatabase(file, QStringLiteral("Ulmora"), QStringLiteral("/a.fdb")));
+    QVERIFY_THROWS_EXCEPTION(
+        FbError, ConnectionSettings::writeDatabase(file, QStringLiteral("Outra"), QStringLiteral("/a\nb.fdb")));
+    QFile in(file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QCOMPARE(in.readAll(), QByteArray("[Outra]\nDatabase=x.fdb\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_ConnectionSettings)

@@ -120,10 +120,15 @@ void tst_MainWindow::frame()
     QCOMPARE(m_window->menuBar(), menuBar);
     QCOMPARE(menuBar->font().family(), QStringLiteral("Segoe UI"));
     QCOMPARE(menuBar->font().pixelSize(), 12);
-    QCOMPARE(menuBar->actions().size(), 1);
+    QCOMPARE(menuBar->actions().size(), 2);
     QMenu *cadastros = menuBar->actions().at(0)->menu();
     QCOMPARE(cadastros->title(), QStringLiteral("&Cadastros"));
     QCOMPARE(cadastros->actions(), (QList<QAction *>{m_window->actUsuario(), m_window->actAssociado()}));
+    QMenu *ferramentas = menuBar->actions().at(1)->menu();
+    QCOMPARE(ferramentas->title(), QStringLiteral("&Ferramentas"));
+    QCOMPARE(ferramentas->actions(), (QList<QAction *>{m_window->actCopiaSeguranca(), m_window->actRestaurar()}));
+    QCOMPARE(m_window->actCopiaSeguranca()->text(), QStringLiteral("&Cópia de segurança…"));
+    QCOMPARE(m_window->actRestaurar()->text(), QStringLiteral("&Restaurar cópia de segurança…"));
 
     auto *toolbar = m_window->findChild<QToolBar *>(QStringLiteral("acttb1"));
     QCOMPARE(toolbar->height(), 42);

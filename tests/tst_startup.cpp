@@ -1,8 +1,11 @@
 // The program from start to end: the order of start-up, a database that
-// can't be opened, a cancelled login and a login that leads to the main
-// window until it is closed.
+// can't be opened, a cancelled login, a login that leads to the main
+// window until it is closed, and the backup copy made at the end when the
+// last one is more than a day old.
 
 #include "Application.h"
+#include "BackupFolder.h"
+#include "BackupPlace.h"
 #include "Driver.h"
 #include "LanguageControl.h"
 #include "MessageDialogHook.h"
@@ -36,6 +39,22 @@ TfrmLogin *activeLogin()
     return login && login->isActiveWindow() ? login : nullptr;
 }
 
+// The master user ADMIN logs in to the association, as typed.
+void typeAdminLogin()
+{
+    TfrmLogin *dialog = activeLogin();
+    auto *cnpj = dialog->findChild<QLineEdit *>(QStringLiteral("edtCNPJ"));
+    QTest::keyClicks(cnpj, QStringLiteral("11222333000181"));
+    QTest::keyClick(cnpj, Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("admin"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("admin"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "Entrar"
+}
+
+const QDateTime backupClock(QDate(2026, 12, 11), QTime(18, 0));
+
 } // namespace
 
 class tst_Startup : public QObject
@@ -50,6 +69,7 @@ private slots:
     void databaseThatCannotBeOpenedEndsWithoutLogin();
     void modulesComeBeforeTheLoginAndCancelEndsTheRun();
     void loginLeadsToTheMainWindowUntilItCloses();
+    void backupAtTheEndWhenTheLastCopyIsADayOld();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -161,17 +181,14 @@ void tst_Startup::loginLeadsToTheMainWindowUntilItCloses()
     qputenv("ULMORA_CONNECTION_DEFS", QFile::encodeName(m_definitions));
     QTemporaryDir dir;
 
-    Driver login(activeLogin, [] {
-        TfrmLogin *dialog = activeLogin();
-        auto *cnpj = dialog->findChild<QLineEdit *>(QStringLiteral("edtCNPJ"));
-        QTest::keyClicks(cnpj, QStringLiteral("11222333000181"));
-        QTest::keyClick(cnpj, Qt::Key_Return);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("admin"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("admin"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "Entrar"
-    });
+    // A backup copy of this hour: the end makes none.
+    const QString copies = dir.filePath(QStringLiteral("copias"));
+    const BackupFolder folder(copies, QFileInfo(m_db->path()).completeBaseName());
+    QVERIFY(QDir().mkpath(copies));
+    BackupPlace::remember(dir.filePath(TfrmLogin::nomeIni()), copies);
+    QFile(folder.copyPath(backupClock.addSecs(-3600))).open(QIODevice::WriteOnly);
+
+    Driver login(activeLogin, typeAdminLogin);
     QString user, association;
     bool maximised = false, loginGone = false;
     Driver leave([] { return frmPrincipal && frmPrincipal->isVisible(); },
@@ -186,10 +203,12 @@ void tst_Startup::loginLeadsToTheMainWindowUntilItCloses()
                  });
     Startup startup;
     startup.iniDirectory = dir.path();
+    startup.clock = [] { return backupClock; };
     QCOMPARE(startup.run(), 0);
 
     QVERIFY(login.done);
     QVERIFY(leave.done);
+    QCOMPARE(folder.copies().size(), 1);
     QCOMPARE(user, QStringLiteral("ADMINISTRADOR"));
     QCOMPARE(association, QStringLiteral("ASSOCIAÇÃO COMERCIAL"));
     QVERIFY(maximised);
@@ -198,6 +217,37 @@ void tst_Startup::loginLeadsToTheMainWindowUntilItCloses()
                  .value(QStringLiteral("Login/CNPJ"))
                  .toString(),
              QStringLiteral("11222333000181"));
+}
+
+void tst_Startup::backupAtTheEndWhenTheLastCopyIsADayOld()
+{
+    qputenv("ULMORA_CONNECTION_DEFS", QFile::encodeName(m_definitions));
+    qputenv("ULMORA_RESTORE_HELPER", ULMORA_RESTORE_HELPER);
+    QTemporaryDir dir;
+    const QString copies = dir.filePath(QStringLiteral("copias"));
+    const BackupFolder folder(copies, QFileInfo(m_db->path()).completeBaseName());
+    QVERIFY(QDir().mkpath(copies));
+    BackupPlace::remember(dir.filePath(TfrmLogin::nomeIni()), copies);
+    QFile(folder.copyPath(backupClock.addSecs(-25 * 3600))).open(QIODevice::WriteOnly);
+
+    Driver login(activeLogin, typeAdminLogin);
+    Driver leave([] { return frmPrincipal && frmPrincipal->isVisible(); }, [] { frmPrincipal->actSair()->trigger(); });
+    MessageDialogHook messages;
+    Startup startup;
+    startup.iniDirectory = dir.path();
+    startup.clock = [] { return backupClock; };
+    QCOMPARE(startup.run(), 0);
+    qunsetenv("ULMORA_RESTORE_HELPER");
+
+    QVERIFY(leave.done);
+    QCOMPARE(messages.texts(), QStringList());
+    if (TestDatabase::onServer()) {
+        // A desk on a server leaves the copies to the administrator.
+        QCOMPARE(folder.copies().size(), 1);
+        return;
+    }
+    QCOMPARE(folder.copies().size(), 2);
+    QVERIFY(QFileInfo(folder.copyPath(backupClock)).size() > 0);
 }
 
 int main(int argc, char *argv[])

@@ -69,5 +69,9 @@ int ProgramStart::run(const Program &program)
     const std::unique_ptr<QWidget> mainWindow = program.mainWindow();
     mainWindow->show();
     const int status = QCoreApplication::exec();
+    if (quitOnSignal.requested())
+        return 0;
+    if (program.afterMainWindow)
+        program.afterMainWindow();
     return quitOnSignal.requested() ? 0 : status;
 }

@@ -36,10 +36,14 @@ public:
         std::function<bool()> gate;
         // The main window, made once the gate has passed.
         std::function<std::unique_ptr<QWidget>()> mainWindow;
+        // What the program does once the person has closed the main window
+        // (not after a signal), with the data modules still there; may be
+        // empty.
+        std::function<void()> afterMainWindow = {};
         // Writes a connection definition where ConnectionSettings finds it
         // (the first-run assistant): true goes on. Without it a desk with
         // no definition is reported as a data module that can't be built.
-        std::function<bool()> firstRun;
+        std::function<bool()> firstRun = {};
     };
 
     static int run(const Program &program);
