@@ -5,6 +5,7 @@
 // without one for, and the login that works with them at once.
 
 #include "Application.h"
+#include "BackupFolder.h"
 #include "Driver.h"
 #include "Controls.h"
 #include "FbConnection.h"
@@ -157,6 +158,9 @@ void tst_FirstRun::initTestCase()
     QVERIFY(ProgramFolders::userConfig().startsWith(m_userFolders.path()));
     QVERIFY(ProgramFolders::userData().startsWith(m_userFolders.path()));
     qunsetenv("ULMORA_CONNECTION_DEFS");
+    // The backup made when the main window closes verifies its copy with
+    // the restore's helper, which is not beside the test.
+    qputenv("ULMORA_RESTORE_HELPER", ULMORA_RESTORE_HELPER);
     QVERIFY(!QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath(u"connections.ini"_s)));
     if (QFile::exists(u"/etc/ulmora/connections.ini"_s))
         QSKIP("this machine has a system-wide connection definition: no desk here is new");
@@ -221,7 +225,7 @@ void tst_FirstRun::newDatabaseThenAssociationThenLogin()
     startup.iniDirectory = ini.path();
     QCOMPARE(startup.run(), 0);
 
-    QCOMPARE(messages.texts(), QStringList());
+    QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join(u" | "_s)));
     QVERIFY(assistant.done);
     QCOMPARE(headingBefore, u"Criar um banco de dados novo neste computador"_s);
     QCOMPARE(fileShown, QDir::toNativeSeparators(newDatabase()));
@@ -249,6 +253,12 @@ void tst_FirstRun::newDatabaseThenAssociationThenLogin()
     QCOMPARE(count(connection, u"select count(*) from ASSOCIACAO_USUARIO where USU_A_USU = 'MARIA' "
                                "and USU_A_SEN = 'SEGREDO1' and USU_A_MST = 'S' and USU_A_ABL = 'S'"_s),
              1);
+
+    // Closing the main window made the new database's first backup copy,
+    // beside it; the program's ini file went to the folder it was given.
+    QCOMPARE(BackupFolder(BackupFolder::besideDatabase(settings), BackupFolder::databaseName(settings)).copies().size(),
+             1);
+    QVERIFY(QFile::exists(QDir(ini.path()).filePath(TfrmLogin::nomeIni())));
 }
 
 void tst_FirstRun::cancelWritesNothingAndEndsTheRun_data()
