@@ -191,11 +191,11 @@ void ConnectionSettings::save(const QString &file, const QString &name) const
                                          "ser gravado em %2")
                               .arg(name, file));
     }
-    const QString text = QStringLiteral("[%1]\nDatabase=%2\nServer=%3\nPort=%4\nUser_Name=%5\nPassword=%6\n"
-                                        "CharacterSet=%7\n")
-                             .arg(name, writtenValue(database), server.trimmed(),
-                                  port > 0 ? QString::number(port) : QString(), writtenValue(userName),
-                                  writtenValue(password), characterSet);
+    const QString text
+        = QStringLiteral("[%1]\nDatabase=%2\nServer=%3\nPort=%4\nUser_Name=%5\nPassword=%6\n"
+                         "CharacterSet=%7\n")
+              .arg(name, writtenValue(database), server.trimmed(), port > 0 ? QString::number(port) : QString(),
+                   writtenValue(userName), writtenValue(password), characterSet);
     // The password is kept in clear text: nobody but the owner reads it,
     // nor looks into a folder made for it.
     const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;

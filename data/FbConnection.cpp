@@ -140,8 +140,7 @@ void FbConnection::createDatabase(const ConnectionSettings &settings)
             dpb->insertString(&status, isc_dpb_set_db_charset, "UTF8");
             dpb->insertInt(&status, isc_dpb_sql_dialect, SQL_DIALECT_V6);
         },
-        [](fb::Status &status, IProvider *provider, const char *target, unsigned length,
-           const unsigned char *buffer) {
+        [](fb::Status &status, IProvider *provider, const char *target, unsigned length, const unsigned char *buffer) {
             IAttachment *created = provider->createDatabase(&status, target, length, buffer);
             created->detach(&status);
         });
@@ -151,8 +150,7 @@ void FbConnection::dropDatabase(const ConnectionSettings &settings)
 {
     withProvider(
         settings, QStringLiteral("Não foi possível remover o banco de dados %1: %2"), [](IXpbBuilder *) {},
-        [](fb::Status &status, IProvider *provider, const char *target, unsigned length,
-           const unsigned char *buffer) {
+        [](fb::Status &status, IProvider *provider, const char *target, unsigned length, const unsigned char *buffer) {
             IAttachment *attachment = provider->attachDatabase(&status, target, length, buffer);
             try {
                 attachment->dropDatabase(&status);

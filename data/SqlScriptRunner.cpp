@@ -83,15 +83,15 @@ private:
         static const QRegularExpression display = statementForm(QStringLiteral(
             "set\\s+(echo|list|bail|heading|stats|count|plan|planonly|time|warnings|wng|blobdisplay|explain|"
             "per_table_stats|rowcount|maxrows|width|exec_path_display|keep_tran_params)(\\s+\\S+)*"));
-        static const QRegularExpression asTheConnectionIs = statementForm(
-            QStringLiteral("set\\s+(autoddl(\\s+on)?|names\\s+utf8|sql\\s+dialect\\s+3)"));
+        static const QRegularExpression asTheConnectionIs
+            = statementForm(QStringLiteral("set\\s+(autoddl(\\s+on)?|names\\s+utf8|sql\\s+dialect\\s+3)"));
         static const QRegularExpression otherwise
             = statementForm(QStringLiteral("set\\s+(names|sql\\s+dialect|autoddl)(\\s+\\S+)*"));
         if (matches(statement, display) || matches(statement, asTheConnectionIs))
             return true;
         if (matches(statement, otherwise))
-            throw FbError(QStringLiteral("comando não suportado (a conexão usa UTF8, dialeto 3 e AUTODDL): %1")
-                              .arg(statement));
+            throw FbError(
+                QStringLiteral("comando não suportado (a conexão usa UTF8, dialeto 3 e AUTODDL): %1").arg(statement));
         return false;
     }
 
@@ -107,9 +107,8 @@ private:
         const QByteArray sql = statement.toUtf8();
         fb::guarded([&] {
             fb::Status status;
-            IStatement *prepared = m_connection.attachment()->prepare(&status, work(), 0, sql.constData(),
-                                                                      SQL_DIALECT_V6,
-                                                                      IStatement::PREPARE_PREFETCH_TYPE);
+            IStatement *prepared = m_connection.attachment()->prepare(
+                &status, work(), 0, sql.constData(), SQL_DIALECT_V6, IStatement::PREPARE_PREFETCH_TYPE);
             try {
                 if (prepared->getType(&status) == isc_info_sql_stmt_ddl)
                     executeAlone(prepared);

@@ -55,10 +55,10 @@ std::vector<std::unique_ptr<TAssociado>> TDM::LeAssociadosIDs(const QList<qint32
             }
         }
         if (!read.empty()) {
-            auto contacts = statement(
-                QStringLiteral("select ac.acc_i_cod, ac.acc_i_ver, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon, ac.acd_i_cod "
-                               "from LISTA_CHAVES(:CHAVES) k join associado_contato ac on (ac.acd_i_cod = k.id) "
-                               "order by ac.acd_i_cod, ac.acc_i_cod"));
+            auto contacts = statement(QStringLiteral(
+                "select ac.acc_i_cod, ac.acc_i_ver, ac.acc_a_con, ac.acc_a_ddd, ac.acc_a_fon, ac.acd_i_cod "
+                "from LISTA_CHAVES(:CHAVES) k join associado_contato ac on (ac.acd_i_cod = k.id) "
+                "order by ac.acd_i_cod, ac.acc_i_cod"));
             contacts->bindText(u"CHAVES", keys);
             auto rows = contacts->open();
             rows->addCalculatedBoolean(QStringLiteral("excluir"), false);

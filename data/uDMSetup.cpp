@@ -9,9 +9,9 @@
 void TDM::createSetupStatements()
 {
     FDcntAssociacao = statement(QStringLiteral("select count(*) as QTD from ASSOCIACAO"));
-    FDinsAssociacao = statement(
-        QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) "
-                       "values (:ASS_I_COD, :ASS_A_CNPJ, :ASS_A_NOM, :ASS_A_ABL) returning ASS_I_COD"));
+    FDinsAssociacao
+        = statement(QStringLiteral("insert into ASSOCIACAO (ASS_I_COD, ASS_A_CNPJ, ASS_A_NOM, ASS_A_ABL) "
+                                   "values (:ASS_I_COD, :ASS_A_CNPJ, :ASS_A_NOM, :ASS_A_ABL) returning ASS_I_COD"));
 }
 
 qint32 TDM::ContaAssociacoes()

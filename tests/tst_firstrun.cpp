@@ -6,8 +6,8 @@
 
 #include "Application.h"
 #include "BackupFolder.h"
-#include "Driver.h"
 #include "Controls.h"
+#include "Driver.h"
 #include "FbConnection.h"
 #include "FbStatement.h"
 #include "FirstRunAssistant.h"
@@ -208,17 +208,16 @@ void tst_FirstRun::newDatabaseThenAssociationThenLogin()
     // The database is made while the assistant's step runs: the later
     // windows get a minute.
     Driver login(
-        activeModal<TfrmLogin>,
-        [] { logIn(activeModal<TfrmLogin>(), u"11222333000181"_s, u"maria"_s, u"segredo1"_s); }, 60000);
-    QString user, association;
-    Driver mainWindow(
-        [] { return frmPrincipal && frmPrincipal->isVisible(); },
-        [&] {
-            user = frmPrincipal->panelText(0);
-            association = frmPrincipal->panelText(1);
-            frmPrincipal->actSair()->trigger();
-        },
+        activeModal<TfrmLogin>, [] { logIn(activeModal<TfrmLogin>(), u"11222333000181"_s, u"maria"_s, u"segredo1"_s); },
         60000);
+    QString user, association;
+    Driver mainWindow([] { return frmPrincipal && frmPrincipal->isVisible(); },
+                      [&] {
+                          user = frmPrincipal->panelText(0);
+                          association = frmPrincipal->panelText(1);
+                          frmPrincipal->actSair()->trigger();
+                      },
+                      60000);
     MessageDialogHook messages;
     QTemporaryDir ini;
     Startup startup;

@@ -135,8 +135,7 @@ void tst_ProgramFolders::definitionSearchOrder()
     QCOMPARE(QFileInfo(ConnectionSettings::load(file, u"Ulmora"_s).database).fileName(), found);
     const QStringList candidates = ProgramFolders::connectionDefinitionCandidates(executable());
     if (!environment) {
-        QCOMPARE(candidates,
-                 QStringList({beside(), inUserFolder(), u"/etc/ulmora/connections.ini"_s}));
+        QCOMPARE(candidates, QStringList({beside(), inUserFolder(), u"/etc/ulmora/connections.ini"_s}));
     }
 }
 

@@ -80,19 +80,17 @@ void tst_SqlScript::split_data()
         << u"insert into T values ('a;b', 'it''s;'); select \"odd;name\" from T;"_s
         << QStringList{u"insert into T values ('a;b', 'it''s;')"_s, u"select \"odd;name\" from T"_s};
     QTest::newRow("comments between statements are skipped")
-        << u"/* header; with a terminator */\n-- a line; comment\ncommit;\n/* tail */"_s
-        << QStringList{u"commit"_s};
+        << u"/* header; with a terminator */\n-- a line; comment\ncommit;\n/* tail */"_s << QStringList{u"commit"_s};
     QTest::newRow("comments inside a statement stay")
         << u"select 1 /* one; */ from rdb$database -- the end;\n;"_s
         << QStringList{u"select 1 /* one; */ from rdb$database -- the end;"_s};
     QTest::newRow("set term, in any case, for a body")
         << u"SET TERM ^ ;\ncreate procedure P as begin exit; end^\nset term ; ^\ncommit;"_s
         << QStringList{u"create procedure P as begin exit; end"_s, u"commit"_s};
-    QTest::newRow("a terminator of two characters") << u"set term !! ;\na; b!!c!!"_s
-                                                    << QStringList{u"a; b"_s, u"c"_s};
+    QTest::newRow("a terminator of two characters") << u"set term !! ;\na; b!!c!!"_s << QStringList{u"a; b"_s, u"c"_s};
     QTest::newRow("empty statements") << u";;  ;\n"_s << QStringList{};
-    QTest::newRow("a string that never closes") << u"select 'open; from x; y"_s
-                                                << QStringList{u"select 'open; from x; y"_s};
+    QTest::newRow("a string that never closes")
+        << u"select 'open; from x; y"_s << QStringList{u"select 'open; from x; y"_s};
 }
 
 void tst_SqlScript::split()
@@ -108,8 +106,7 @@ void tst_SqlScript::split()
 
 void tst_SqlScript::linesOfStatements()
 {
-    const QList<SqlScriptStatement> statements
-        = splitSqlScript(u"/* one\n two */\nselect 1\n  from x;\n\n'a\nb';c;"_s);
+    const QList<SqlScriptStatement> statements = splitSqlScript(u"/* one\n two */\nselect 1\n  from x;\n\n'a\nb';c;"_s);
     QCOMPARE(statements.size(), 3);
     QCOMPARE(statements.at(0).line, 3);
     QCOMPARE(statements.at(1).line, 6);

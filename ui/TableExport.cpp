@@ -121,9 +121,9 @@ QFileDevice::Permissions newFilePermissions()
     const mode_t mask = ::umask(0);
     ::umask(mask);
     QFileDevice::Permissions permissions;
-    const std::pair<mode_t, QFileDevice::Permission> bits[] = {
-        {S_IRUSR, QFileDevice::ReadOwner}, {S_IWUSR, QFileDevice::WriteOwner}, {S_IRGRP, QFileDevice::ReadGroup},
-        {S_IWGRP, QFileDevice::WriteGroup}, {S_IROTH, QFileDevice::ReadOther}, {S_IWOTH, QFileDevice::WriteOther}};
+    const std::pair<mode_t, QFileDevice::Permission> bits[]
+        = {{S_IRUSR, QFileDevice::ReadOwner},  {S_IWUSR, QFileDevice::WriteOwner}, {S_IRGRP, QFileDevice::ReadGroup},
+           {S_IWGRP, QFileDevice::WriteGroup}, {S_IROTH, QFileDevice::ReadOther},  {S_IWOTH, QFileDevice::WriteOther}};
     for (const auto &[bit, permission] : bits) {
         if (!(mask & bit))
             permissions |= permission;
@@ -214,8 +214,8 @@ Result writeXlsx(const QString &path, ExportRows &rows, const Progress &progress
         return fail(QString::fromUtf8(lxw_strerror(status)));
     // The passing file was made private; the workbook gets the permissions
     // of the file it replaces, or those of any new file of the user's.
-    QFile::setPermissions(partial.fileName(), target.exists() ? QFile::permissions(target.absoluteFilePath())
-                                                              : newFilePermissions());
+    QFile::setPermissions(partial.fileName(),
+                          target.exists() ? QFile::permissions(target.absoluteFilePath()) : newFilePermissions());
     // rename() replaces an older file at the path in one step.
     if (std::rename(partialName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         return fail(u"não foi possível gravar o arquivo"_s);

@@ -164,11 +164,8 @@ PrintReport RelatorioAssociados(const MemTable &lista, const QString &pesquisa)
         = {u"Cadastro de associados - %1"_s.arg(QDateTime::currentDateTime().toString(u"dd/MM/yyyy HH:mm"_s)),
            u"Pesquisa: %1"_s.arg(pesquisa)};
     // The document and the city with its state are never cut.
-    report.columns = {{u"Nome"_s, 6},
-                      {u"Documento"_s, 1, true},
-                      {u"Endereço"_s, 7},
-                      {u"Cidade/UF"_s, 1, true},
-                      {u"Telefone"_s, 4}};
+    report.columns = {
+        {u"Nome"_s, 6}, {u"Documento"_s, 1, true}, {u"Endereço"_s, 7}, {u"Cidade/UF"_s, 1, true}, {u"Telefone"_s, 4}};
     report.rows.reserve(lista.recordCount());
     forEachMember(lista, [&](int r, const TAssociado *a) {
         if (!a) {

@@ -375,8 +375,8 @@ bool FirstRunAssistant::storeAssociation()
         || !filled(m_edtNomeUsuario, QStringLiteral("Informe o nome do usuário."))
         || !fits(m_edtNomeUsuario, 100, QStringLiteral("O nome do usuário"))
         || !filled(m_edtLogin, QStringLiteral("Informe o login do usuário."))
-        || !fits(m_edtLogin, 30, QStringLiteral("O login"))
-        || !filled(m_edtSenha, QStringLiteral("Informe a senha.")) || !fits(m_edtSenha, 100, QStringLiteral("A senha")))
+        || !fits(m_edtLogin, 30, QStringLiteral("O login")) || !filled(m_edtSenha, QStringLiteral("Informe a senha."))
+        || !fits(m_edtSenha, 100, QStringLiteral("A senha")))
         return false;
     // The login compares what is typed without its surrounding blanks.
     const QString senha = Trim(m_edtSenha->text());

@@ -14,7 +14,8 @@ class TemporaryUserFolders
 {
 public:
     TemporaryUserFolders()
-        : m_config(qgetenv("XDG_CONFIG_HOME")), m_data(qgetenv("XDG_DATA_HOME")),
+        : m_config(qgetenv("XDG_CONFIG_HOME")),
+          m_data(qgetenv("XDG_DATA_HOME")),
           m_hadConfig(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
           m_hadData(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
     {
