@@ -14,9 +14,12 @@
 //   reported with the prefix and gives an empty holder.
 // - readWithContacts: a reader of one row plus its contacts, each contact
 //   unmarked for deletion.
+// - storeTogether: the writes of one entity and the rows that belong to it,
+//   in one transaction.
 
 #include "FbError.h"
 #include "FbStatement.h"
+#include "FbTransaction.h"
 #include "Feedback.h"
 #include "TFones.h"
 #include "WriteRefusal.h"
@@ -53,6 +56,30 @@ inline void bindRowVersion(FbStatement &statement, QStringView name, qint32 id, 
         statement.bindNull(name);
     else
         statement.bindInteger(name, version);
+}
+
+// Runs `store` (write operations that report their own failures, joined
+// into one transaction) and commits only when it answers true; what is left
+// for `prefix` is the transaction's start and commit. On any failure nothing
+// is stored and `entity` gets back the key and version it came with, so that
+// it can be written again.
+template<typename Entity, typename F>
+bool storeTogether(FbConnection &connection, const QString &prefix, Entity &entity, F &&store)
+{
+    const qint32 id = entity.id();
+    const qint32 version = entity.versao();
+    bool stored = false;
+    const bool committed = reportingErrors(prefix, [&] {
+        FbTransaction transaction(connection);
+        stored = store();
+        if (stored)
+            transaction.commit();
+    });
+    if (committed && stored)
+        return true;
+    entity.setId(id);
+    entity.setVersao(version);
+    return false;
 }
 
 template<typename F>

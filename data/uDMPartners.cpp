@@ -1,7 +1,6 @@
 #include "uDM.h"
 
 #include "FbStatement.h"
-#include "FbTransaction.h"
 #include "SqlText.h"
 #include "TConsNegativa.h"
 #include "TFones.h"
@@ -173,20 +172,8 @@ bool TDM::IUParcFones(const TParceiro &Obj)
 
 bool TDM::GravaParceiro(TParceiro &Obj)
 {
-    const qint32 id = Obj.id();
-    const qint32 versao = Obj.versao();
-    bool stored = false;
-    const bool committed = reportingErrors(QStringLiteral("GravaParceiro: "), [&] {
-        FbTransaction transaction(*UlmoraConnection);
-        stored = IUParceiro(Obj) && IUParcFones(Obj);
-        if (stored)
-            transaction.commit();
-    });
-    if (committed && stored)
-        return true;
-    Obj.setId(id);
-    Obj.setVersao(versao);
-    return false;
+    return storeTogether(*UlmoraConnection, QStringLiteral("GravaParceiro: "), Obj,
+                         [&] { return IUParceiro(Obj) && IUParcFones(Obj); });
 }
 
 bool TDM::ExcluirParceiro(qint32 iPAR)

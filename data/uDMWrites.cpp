@@ -1,7 +1,6 @@
 #include "uDM.h"
 
 #include "FbStatement.h"
-#include "FbTransaction.h"
 #include "TAssociado.h"
 #include "TFones.h"
 #include "TUsuarios.h"
@@ -151,24 +150,12 @@ bool TDM::ExcluirAssociado(qint32 iACD)
 
 bool TDM::GravaAssociado(TAssociado &Obj, TUsuarios *Login)
 {
-    const qint32 id = Obj.id();
-    const qint32 versao = Obj.versao();
-    bool stored = false;
-    // The operations report their own failures; what is left for this
-    // report is the transaction's start and commit.
-    const bool committed = reportingErrors(QStringLiteral("GravaAssociado: "), [&] {
-        FbTransaction transaction(*UlmoraConnection);
-        stored = IUAssociado(Obj) && IUAcdFones(Obj);
-        if (stored && Login) {
-            Login->setId_pai(Obj.id());
-            stored = IUAcdUsuarios(*Login);
-        }
-        if (stored)
-            transaction.commit();
+    return storeTogether(*UlmoraConnection, QStringLiteral("GravaAssociado: "), Obj, [&] {
+        if (!IUAssociado(Obj) || !IUAcdFones(Obj))
+            return false;
+        if (!Login)
+            return true;
+        Login->setId_pai(Obj.id());
+        return IUAcdUsuarios(*Login);
     });
-    if (committed && stored)
-        return true;
-    Obj.setId(id);
-    Obj.setVersao(versao);
-    return false;
 }
